@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "text_box.h"
+
+namespace norv {
+
+TextBox::TextBox(Window& window, std::string name, std::string text)
+    : Control(window, std::move(name)), m_text(std::move(text))
+{
+}
+
+void TextBox::setText(std::string text)
+{
+    if (m_text == text)
+        return;
+    m_text = std::move(text);
+    notifyView();
+    raise(Change);
+}
+
+void TextBox::userEdit(std::string text)
+{
+    user([this, &text] {
+        if (enabled())
+            setText(std::move(text));
+    });
+}
+
+void TextBox::userDblClick()
+{
+    user([this] {
+        if (enabled())
+            raise(DblClick);
+    });
+}
+
+void TextBox::userMouseDown()
+{
+    user([this] {
+        if (enabled())
+            raise(MouseDown);
+    });
+}
+
+void TextBox::userMouseUp()
+{
+    user([this] {
+        if (enabled())
+            raise(MouseUp);
+    });
+}
+
+} // namespace norv

@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window.h"
+#include "application.h"
+#include "control.h"
+
+namespace norv {
+
+Window::Window(Application& app, std::string name, std::string caption)
+    : m_app(app), m_name(std::move(name)), m_caption(std::move(caption))
+{
+}
+
+void Window::setCaption(std::string caption)
+{
+    if (m_caption == caption)
+        return;
+    m_caption = std::move(caption);
+    changed.notify();
+}
+
+void Window::show(bool modal)
+{
+    if (!m_visible || m_modal != modal) {
+        m_visible = true;
+        m_modal = modal;
+        changed.notify();
+    }
+    shown.notify();
+}
+
+void Window::hide()
+{
+    if (!m_visible)
+        return;
+    m_visible = false;
+    m_modal = false;
+    changed.notify();
+}
+
+void Window::focus(Control& control)
+{
+    if (m_active == &control)
+        return;
+    Control* left = m_active;
+    m_active = &control;
+    focusRequested.notify(control);
+    if (left)
+        left->raise(left->LostFocus);
+    control.raise(control.GotFocus);
+}
+
+Control* Window::control(std::string_view name) const
+{
+    for (Control* c : m_controls)
+        if (c->name() == name)
+            return c;
+    return nullptr;
+}
+
+double Window::LeadingNumber(std::string_view text) const
+{
+    return m_app.numbers().LeadingNumber(text);
+}
+
+double Window::LocaleNumber(std::string_view text) const
+{
+    return m_app.numbers().LocaleNumber(text);
+}
+
+std::string Window::NumberText(Real value) const { return m_app.numbers().NumberText(value.value()); }
+
+void Window::frameClose() { m_app.unload(*this); }
+
+void Window::userClose()
+{
+    m_app.dispatch([this] { frameClose(); });
+}
+
+} // namespace norv

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "common/control.h"
+#include "common/window.h"
+
+namespace norv {
+
+// The About window: logo, title, copyright, web address and version. Its
+// texts are the same in both languages.
+class AboutForm : public Window {
+public:
+    explicit AboutForm(Application& app);
+
+    Decoration logo{*this, "logo"};
+    Label Label1{*this, "Label1", "Norv"};
+    Decoration Line1{*this, "Line1"};
+    Label Label2{*this, "Label2", "Copyright \u00A9 2026 the Norv developers"};
+    Label Label3{*this, "Label3", "https://norv.example.org"};
+    Label version{*this, "version", ""};
+
+    void Form_Load() override;
+};
+
+} // namespace norv

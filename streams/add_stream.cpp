@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "add_stream.h"
+
+#include "common/application.h"
+#include "common/numbers.h"
+#include "language_options/norv_error.h"
+#include "main_window/norv_main.h"
+
+#include <optional>
+
+namespace norv {
+
+AddStream::AddStream(Application& app) : Window(app, "AddStream", "Aggiungi Stream")
+{
+    tipodimensione.Click = [this](int index) { tipodimensione_Click(index); };
+    Add.Click = [this] { Add_Click(); };
+    Abort.Click = [this] { Abort_Click(); };
+}
+
+void AddStream::NormalizeStreamSize()
+{
+    dimensionestream.setText(NumberText(LeadingNumber(dimensionestream.text())));
+}
+
+void AddStream::tipodimensione_Click(int index)
+{
+    NormalizeStreamSize();
+    if (index == 2) {
+        savedsize = ClampToLong(LocaleNumber(dimensionestream.text()));
+        dimensionestream.setText("100");
+    } else {
+        dimensionestream.setText(std::to_string(savedsize));
+    }
+}
+
+void AddStream::Add_Click()
+{
+    NormalizeStreamSize();
+    auto& main = application().form<Norv_main>();
+    bool hasVideo = false;
+    for (int i = 0; i < main.streamlist.listCount(); ++i)
+        hasVideo = hasVideo || main.streamlist.item(i) == "Video";
+    const std::string type = streamtype.text();
+    if (hasVideo && type == "Video") {
+        // The dialog stays open underneath, with its inputs.
+        auto& error = application().form<Norv_error>();
+        error.show();
+        error.errordescription.setCaption("Numero massimo di flussi video consentiti: 1");
+    } else {
+        appendRow(type, dimensionestream.text());
+        hide();
+    }
+    main.ParseFields();
+    Refresh_VideoQuality();
+}
+
+void AddStream::appendRow(const std::string& type, const std::string& value)
+{
+    auto& main = application().form<Norv_main>();
+    const bool percent = tipodimensione.selected() == 2;
+    const bool bytes = tipodimensione.selected() == 1;
+    main.streamlist.addItem(type);
+    main.streampercentual.addItem(percent ? value + "%" : "");
+    main.streamdimension.addItem(percent ? "" : value);
+    main.dimensiontype.addItem(percent ? "" : bytes ? "bytes" : "bit/s");
+}
+
+void AddStream::Abort_Click() { hide(); }
+
+void AddStream::Refresh_VideoQuality()
+{
+    auto& main = application().form<Norv_main>();
+    // Not the user's edit: the quality handlers only refresh under this code.
+    main.hasfocus = Norv_main::FocusNone;
+    const Real xd = LocaleNumber(main.xdivisible.text());
+    const Real width = Floor(Real(LocaleNumber(main.fwidth.text())) / xd) * xd;
+    const Real p1 = LocaleNumber(main.prop1.text());
+    const Real p2 = LocaleNumber(main.prop2.text());
+    const Real yd = LocaleNumber(main.ydivisible.text());
+    const Real height = Floor(width / p1 * p2 / yd) * yd;
+    const Real fps = LocaleNumber(main.framerate.text());
+    std::optional<Real> quality;
+    // A frame of no size has no figure, as when there is no frame rate.
+    if (fps > 0 && width != 0 && height != 0)
+        quality = Real(main.VideoBitrate()) / width / height / fps * 10000;
+    main.videoquality.setText(quality ? NumberText(*quality) : std::string());
+    // The slider ends at the nearer end of its range, however far the figure lies.
+    main.videoqualitys.setValue(quality ? ClampToLong(quality->value()) : 0);
+}
+
+} // namespace norv

@@ -1,0 +1,401 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "binder.h"
+
+#include "common/application.h"
+#include "common/list_box.h"
+#include "common/option_button.h"
+#include "common/slider.h"
+#include "common/text_box.h"
+#include "common/window.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSlider>
+
+namespace norv::ui {
+
+namespace {
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+QColor qcolor(Color color, const QPalette& standard)
+{
+    if (color == SystemColor::Menu)
+        return QApplication::palette("QMenu").color(QPalette::Window);
+    if (isSystemColor(color))
+        return standard.color(QPalette::Base);
+    return {red(color), green(color), blue(color)};
+}
+
+// The common properties: enabled, tool-tip, background.
+void syncCommon(QWidget* widget, const Control& control, std::initializer_list<QPalette::ColorRole> roles)
+{
+    if (widget->isEnabled() != control.enabled())
+        widget->setEnabled(control.enabled());
+    if (widget->toolTip() != q(control.toolTip()))
+        widget->setToolTip(q(control.toolTip()));
+    if (roles.size() == 0)
+        return;
+    const QColor color = qcolor(control.backColor(), QApplication::palette(widget));
+    QPalette palette = widget->palette();
+    bool differs = false;
+    for (QPalette::ColorRole role : roles) {
+        if (palette.color(role) != color) {
+            palette.setColor(role, color);
+            differs = true;
+        }
+    }
+    if (differs)
+        widget->setPalette(palette);
+}
+
+// Rewrites a field that may be under the user's caret: the characters after
+// the caret stay after it, so typing goes on where it was.
+void syncText(QLineEdit* edit, const QString& text)
+{
+    if (edit->text() == text)
+        return;
+    const int fromEnd = int(edit->text().size()) - edit->cursorPosition();
+    const bool focused = edit->hasFocus();
+    edit->setText(text);
+    if (focused)
+        edit->setCursorPosition(std::max(0, int(text.size()) - fromEnd));
+}
+
+void syncItems(QListWidget* list, const std::vector<std::string>& items)
+{
+    const int n = int(items.size());
+    while (list->count() > n)
+        delete list->takeItem(list->count() - 1);
+    for (int i = 0; i < n; ++i) {
+        const QString text = q(items[std::size_t(i)]);
+        if (i < list->count()) {
+            if (list->item(i)->text() != text)
+                list->item(i)->setText(text);
+        } else {
+            list->addItem(text);
+        }
+    }
+}
+
+} // namespace
+
+Binder::Binder(Window& model, QWidget& top) : QObject(&top), m_model(&model), m_top(top)
+{
+    top.setObjectName(q(model.name()));
+    std::weak_ptr<bool> alive = m_alive;
+    model.changed.subscribe([this, alive] {
+        if (!alive.expired())
+            syncWindow();
+    });
+    model.shown.subscribe([this, alive] {
+        if (alive.expired())
+            return;
+        m_top.raise();
+        m_top.activateWindow();
+    });
+    model.focusRequested.subscribe([this, alive](Control& control) {
+        if (alive.expired())
+            return;
+        if (QWidget* widget = widgetOf(&control))
+            widget->setFocus(Qt::OtherFocusReason);
+    });
+}
+
+Binder::~Binder() = default;
+
+void Binder::detach()
+{
+    m_alive.reset();
+    m_model = nullptr;
+}
+
+Control* Binder::controlOf(const QWidget* widget) const
+{
+    const auto it = m_controls.find(widget);
+    return it == m_controls.end() ? nullptr : it->second;
+}
+
+QWidget* Binder::widgetOf(const Control* control) const
+{
+    const auto it = m_widgets.find(control);
+    return it == m_widgets.end() ? nullptr : it->second;
+}
+
+void Binder::attach(Control& control, QWidget* widget, std::function<void()> sync)
+{
+    widget->setObjectName(q(control.name()));
+    m_controls[widget] = &control;
+    m_widgets[&control] = widget;
+    sync();
+    std::weak_ptr<bool> alive = m_alive;
+    control.changed.subscribe([alive, sync] {
+        if (!alive.expired())
+            sync();
+    });
+}
+
+void Binder::syncWindow()
+{
+    if (!m_model)
+        return;
+    if (m_top.windowTitle() != q(m_model->caption()))
+        m_top.setWindowTitle(q(m_model->caption()));
+    const Qt::WindowModality modality = m_model->modal() ? Qt::ApplicationModal : Qt::NonModal;
+    if (m_model->visible()) {
+        if (m_top.isVisible() && m_top.windowModality() != modality)
+            m_top.hide(); // modality changes only while hidden
+        if (m_top.windowModality() != modality)
+            m_top.setWindowModality(modality);
+        if (!m_top.isVisible())
+            m_top.show();
+    } else if (m_top.isVisible()) {
+        m_top.hide();
+    }
+}
+
+void Binder::syncOptions()
+{
+    for (const auto& sync : m_optionSyncs)
+        sync();
+}
+
+QLineEdit* Binder::bind(TextBox& box, QWidget* parent, QRect rect)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setGeometry(rect);
+    attach(box, edit, [edit, &box] {
+        const QSignalBlocker blocker(edit);
+        syncText(edit, q(box.text()));
+        syncCommon(edit, box, {QPalette::Base});
+    });
+    connect(edit, &QLineEdit::textEdited, this, [this, edit, &box](const QString& text) {
+        if (!m_model)
+            return;
+        box.userEdit(text.toStdString());
+        if (m_model) // a dropped edit must not leave the field out of step
+            syncText(edit, q(box.text()));
+    });
+    edit->installEventFilter(this);
+    return edit;
+}
+
+QSlider* Binder::bind(Slider& slider, QWidget* parent, QRect rect)
+{
+    auto* widget = new QSlider(Qt::Horizontal, parent);
+    widget->setGeometry(rect);
+    widget->setSingleStep(slider.smallChange);
+    widget->setPageStep(slider.largeChange);
+    attach(slider, widget, [widget, &slider] {
+        const QSignalBlocker blocker(widget);
+        if (widget->minimum() != slider.min() || widget->maximum() != slider.max())
+            widget->setRange(slider.min(), slider.max());
+        if (widget->value() != slider.value())
+            widget->setValue(slider.value());
+        syncCommon(widget, slider, {});
+    });
+    connect(widget, &QSlider::valueChanged, this, [this, widget, &slider](int value) {
+        if (!m_model)
+            return;
+        slider.userMove(value);
+        if (m_model && widget->value() != slider.value()) {
+            const QSignalBlocker blocker(widget);
+            widget->setValue(slider.value());
+        }
+    });
+    return widget;
+}
+
+QLabel* Binder::bind(Label& label, QWidget* parent, QRect rect)
+{
+    auto* widget = new QLabel(parent);
+    widget->setGeometry(rect);
+    widget->setTextFormat(Qt::PlainText);
+    attach(label, widget, [widget, &label] {
+        if (widget->text() != q(label.caption()))
+            widget->setText(q(label.caption()));
+        syncCommon(widget, label, {});
+    });
+    return widget;
+}
+
+QPushButton* Binder::bind(Button& button, QWidget* parent, QRect rect)
+{
+    auto* widget = new QPushButton(parent);
+    widget->setGeometry(rect);
+    widget->setAutoDefault(false);
+    attach(button, widget, [widget, &button] {
+        if (widget->text() != q(button.caption()))
+            widget->setText(q(button.caption()));
+        syncCommon(widget, button, {});
+    });
+    connect(widget, &QPushButton::clicked, this, [this, &button] {
+        if (m_model)
+            button.userClick();
+    });
+    return widget;
+}
+
+QComboBox* Binder::bind(ComboBox& combo, QWidget* parent, QRect rect)
+{
+    auto* widget = new QComboBox(parent);
+    widget->setGeometry(rect);
+    widget->setEditable(false);
+    attach(combo, widget, [widget, &combo] {
+        const QSignalBlocker blocker(widget);
+        QStringList items;
+        for (const auto& item : combo.items())
+            items << q(item);
+        QStringList shown;
+        for (int i = 0; i < widget->count(); ++i)
+            shown << widget->itemText(i);
+        if (shown != items) {
+            widget->clear();
+            widget->addItems(items);
+        }
+        if (widget->currentIndex() != combo.listIndex())
+            widget->setCurrentIndex(combo.listIndex());
+        syncCommon(widget, combo, {QPalette::Base, QPalette::Button});
+    });
+    connect(widget, &QComboBox::activated, this, [this, widget, &combo](int index) {
+        if (!m_model)
+            return;
+        combo.userSelect(index);
+        if (m_model && widget->currentIndex() != combo.listIndex()) {
+            const QSignalBlocker blocker(widget);
+            widget->setCurrentIndex(combo.listIndex());
+        }
+    });
+    return widget;
+}
+
+QListWidget* Binder::bind(ListBox& list, QWidget* parent, QRect rect)
+{
+    auto* widget = new QListWidget(parent);
+    widget->setGeometry(rect);
+    widget->setUniformItemSizes(true);
+    widget->setSelectionMode(QAbstractItemView::SingleSelection);
+    widget->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    attach(list, widget, [widget, &list] {
+        const QSignalBlocker blocker(widget);
+        const QSignalBlocker selection(widget->selectionModel());
+        syncItems(widget, list.items());
+        if (widget->currentRow() != list.listIndex()) {
+            if (list.listIndex() < 0) {
+                widget->setCurrentRow(-1);
+                widget->clearSelection();
+            } else {
+                widget->setCurrentRow(list.listIndex());
+            }
+        }
+        syncCommon(widget, list, {QPalette::Base});
+    });
+    connect(widget, &QListWidget::currentRowChanged, this, [this, &list](int row) {
+        if (m_model)
+            list.userSelect(row);
+    });
+    widget->viewport()->installEventFilter(this);
+    m_controls[widget->viewport()] = &list;
+    return widget;
+}
+
+QRadioButton* Binder::bind(OptionButton& option, QWidget* parent, QRect rect)
+{
+    auto* widget = new QRadioButton(parent);
+    widget->setGeometry(rect);
+    auto sync = [widget, &option] {
+        const QSignalBlocker blocker(widget);
+        // Exclusivity is the model's: a group may show no button selected.
+        widget->setAutoExclusive(false);
+        if (widget->isChecked() != option.value())
+            widget->setChecked(option.value());
+        if (widget->text() != q(option.caption()))
+            widget->setText(q(option.caption()));
+        syncCommon(widget, option, {});
+    };
+    attach(option, widget, sync);
+    m_optionSyncs.push_back(sync);
+    connect(widget, &QRadioButton::clicked, this, [this, &option] {
+        if (!m_model)
+            return;
+        option.userClick();
+        if (m_model)
+            syncOptions();
+    });
+    return widget;
+}
+
+QCheckBox* Binder::bind(CheckBox& check, QWidget* parent, QRect rect)
+{
+    auto* widget = new QCheckBox(parent);
+    widget->setGeometry(rect);
+    auto sync = [widget, &check] {
+        const QSignalBlocker blocker(widget);
+        if (widget->isChecked() != (check.value() == 1))
+            widget->setChecked(check.value() == 1);
+        if (widget->text() != q(check.caption()))
+            widget->setText(q(check.caption()));
+        syncCommon(widget, check, {});
+    };
+    attach(check, widget, sync);
+    connect(widget, &QCheckBox::clicked, this, [this, sync, &check] {
+        if (!m_model)
+            return;
+        check.userClick();
+        if (m_model)
+            sync();
+    });
+    return widget;
+}
+
+QGroupBox* Binder::bind(Frame& frame, QWidget* parent, QRect rect)
+{
+    auto* widget = new QGroupBox(parent);
+    widget->setGeometry(rect);
+    attach(frame, widget, [widget, &frame] {
+        if (widget->title() != q(frame.caption()))
+            widget->setTitle(q(frame.caption()));
+        syncCommon(widget, frame, {});
+    });
+    return widget;
+}
+
+// Mouse presses, releases and double-clicks on text fields and lists. A real
+// double-click arrives as press, release, double-click, release.
+bool Binder::eventFilter(QObject* watched, QEvent* event)
+{
+    const auto type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
+        type != QEvent::MouseButtonDblClick)
+        return false;
+    if (!m_model)
+        return false;
+    Control* control = controlOf(qobject_cast<QWidget*>(watched));
+    if (auto* box = dynamic_cast<TextBox*>(control)) {
+        if (type == QEvent::MouseButtonPress)
+            box->userMouseDown();
+        else if (type == QEvent::MouseButtonRelease)
+            box->userMouseUp();
+        else
+            box->userDblClick();
+    } else if (auto* list = dynamic_cast<ListBox*>(control)) {
+        if (type == QEvent::MouseButtonPress)
+            list->userMouseDown();
+        else if (type == QEvent::MouseButtonRelease)
+            list->userMouseUp();
+        else
+            list->userDblClick();
+    }
+    return false;
+}
+
+} // namespace norv::ui

@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QObject>
+#include <QRect>
+
+#include <functional>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+class QWidget;
+
+namespace norv {
+class Button;
+class CheckBox;
+class ComboBox;
+class Control;
+class Frame;
+class Label;
+class ListBox;
+class OptionButton;
+class Slider;
+class TextBox;
+class Window;
+} // namespace norv
+
+namespace norv::ui {
+
+// Mirrors one window model onto its Qt widgets, without echo: a model change
+// rewrites only what differs, with the widget's signals blocked; only the
+// user's own edits go back to the model, each through the event boundary.
+// Every widget is a standard Qt class whose objectName is the control's name.
+class Binder : public QObject {
+public:
+    Binder(Window& model, QWidget& top);
+    ~Binder() override;
+
+    QLineEdit* bind(TextBox& box, QWidget* parent, QRect rect);
+    QSlider* bind(Slider& slider, QWidget* parent, QRect rect);
+    QLabel* bind(Label& label, QWidget* parent, QRect rect);
+    QPushButton* bind(Button& button, QWidget* parent, QRect rect);
+    QComboBox* bind(ComboBox& combo, QWidget* parent, QRect rect);
+    QListWidget* bind(ListBox& list, QWidget* parent, QRect rect);
+    QRadioButton* bind(OptionButton& option, QWidget* parent, QRect rect);
+    QCheckBox* bind(CheckBox& check, QWidget* parent, QRect rect);
+    QGroupBox* bind(Frame& frame, QWidget* parent, QRect rect);
+
+    Window* model() const { return m_model; }
+    Control* controlOf(const QWidget* widget) const;
+    QWidget* widgetOf(const Control* control) const;
+
+    // The model is closed: from now on nothing reaches it.
+    void detach();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void attach(Control& control, QWidget* widget, std::function<void()> sync);
+    void syncWindow();
+    void syncOptions();
+
+    Window* m_model;
+    QWidget& m_top;
+    std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
+    std::unordered_map<const QWidget*, Control*> m_controls;
+    std::unordered_map<const Control*, QWidget*> m_widgets;
+    std::vector<std::function<void()>> m_optionSyncs;
+};
+
+} // namespace norv::ui

@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "desktop.h"
+
+#include "binder.h"
+#include "view_frame.h"
+#include "views.h"
+
+#include "common/application.h"
+#include "common/control.h"
+#include "language_options/about_form.h"
+#include "language_options/norv_error.h"
+#include "language_options/norv_option.h"
+#include "main_window/norv_main.h"
+#include "streams/add_stream.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+
+namespace norv::ui {
+
+Desktop::Desktop(Application& app) : m_app(app)
+{
+    app.windowCreated.subscribe([this](Window& w) { create(w); });
+    app.windowDestroyed.subscribe([this](Window& w) { destroy(w); });
+    app.ended.subscribe([] { QCoreApplication::exit(0); });
+    connect(qApp, &QApplication::focusChanged, this, &Desktop::focusChanged);
+}
+
+Desktop::~Desktop()
+{
+    for (auto& [model, view] : m_views) {
+        view.binder->detach();
+        delete view.widget;
+    }
+}
+
+QWidget* Desktop::view(const Window& window) const
+{
+    const auto it = m_views.find(&window);
+    return it == m_views.end() ? nullptr : it->second.widget.data();
+}
+
+void Desktop::create(Window& window)
+{
+    View view{};
+    if (auto* main = dynamic_cast<Norv_main*>(&window)) {
+        auto* frame = buildMainWindow(*main);
+        view = {frame, &frame->binder()};
+    } else if (auto* error = dynamic_cast<Norv_error*>(&window)) {
+        auto* frame = buildErrorWindow(*error);
+        view = {frame, &frame->binder()};
+    } else if (auto* options = dynamic_cast<Norv_option*>(&window)) {
+        auto* frame = buildOptionsWindow(*options);
+        view = {frame, &frame->binder()};
+    } else if (auto* about = dynamic_cast<AboutForm*>(&window)) {
+        auto* frame = buildAboutWindow(*about);
+        view = {frame, &frame->binder()};
+    } else if (auto* dialog = dynamic_cast<AddStream*>(&window)) {
+        auto* frame = buildAddStreamDialog(*dialog);
+        view = {frame, &frame->binder()};
+    } else {
+        return;
+    }
+    m_views[&window] = view;
+    window.changed.subscribe([this] { updateOwners(); });
+    // The window mirrors its model from here on; bring it to the model's state now.
+    window.changed.notify();
+    if (window.visible())
+        window.shown.notify();
+    if (Control* focused = window.activeControl())
+        window.focusRequested.notify(*focused);
+}
+
+void Desktop::destroy(Window& window)
+{
+    const auto it = m_views.find(&window);
+    if (it == m_views.end())
+        return;
+    View view = it->second;
+    m_views.erase(it);
+    view.binder->detach();
+    updateOwners(); // windows owned by this one find a new owner first
+    if (view.widget) {
+        view.widget->hide();
+        view.widget->deleteLater();
+    }
+}
+
+// A window shown modeless while a modal one is up belongs to the modal one,
+// so that it stays above it and takes the user's clicks.
+void Desktop::updateOwners()
+{
+    QWidget* modal = nullptr;
+    for (const auto& [model, view] : m_views)
+        if (model->visible() && model->modal() && view.widget)
+            modal = view.widget;
+    for (const auto& [model, view] : m_views) {
+        QWidget* widget = view.widget;
+        if (!widget || widget == modal || model->modal())
+            continue;
+        QWidget* owner = model->visible() ? modal : nullptr;
+        if (widget->parentWidget() == owner)
+            continue;
+        const bool shown = widget->isVisible();
+        widget->setParent(owner, widget->windowFlags() | Qt::Window);
+        if (shown || model->visible()) {
+            widget->show();
+            widget->raise();
+        }
+    }
+}
+
+const Desktop::View* Desktop::viewOf(const QWidget* widget) const
+{
+    const QWidget* top = widget ? widget->window() : nullptr;
+    for (const auto& [model, view] : m_views)
+        if (view.widget == top)
+            return &view;
+    return nullptr;
+}
+
+// Only moves inside one window are focus events; a window losing or gaining
+// activation is not, and neither are the echoes of the program's own writes.
+void Desktop::focusChanged(QWidget* old, QWidget* now)
+{
+    if (!old || !now || m_app.dispatching() || old->window() != now->window())
+        return;
+    const View* view = viewOf(now);
+    if (!view)
+        return;
+    if (Control* control = view->binder->controlOf(now))
+        control->userFocus();
+}
+
+} // namespace norv::ui

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "desktop.h"
+#include "number_locale.h"
+#include "qt_settings_store.h"
+#include "twips.h"
+
+#include "common/application.h"
+#include "main_window/program.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication qapp(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Norv"));
+    QApplication::setApplicationName(QStringLiteral("Norv"));
+    QApplication::setQuitOnLastWindowClosed(false); // the windows' models decide
+
+    norv::ui::Twips::calibrate(QWidget());
+    norv::ui::QtSettingsStore store;
+    norv::Application app(store, norv::ui::systemNumberLocale());
+    norv::ui::Desktop desktop(app);
+    norv::Start(app);
+    return app.running() ? QApplication::exec() : 0;
+}

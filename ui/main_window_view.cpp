@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "twips.h"
+#include "view_frame.h"
+#include "views.h"
+
+#include "main_window/norv_main.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSlider>
+
+namespace norv::ui {
+
+namespace {
+
+QRect at(int l, int t, int w, int h) { return Twips::rect(l, t, w, h); }
+
+QLabel* logo(QWidget* parent, const char* name, QRect rect)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(rect);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    const QPixmap picture(QStringLiteral(":/norv/logo.png"));
+    label->setPixmap(picture.size().width() >= rect.width()
+                         ? picture
+                         : picture.scaled(rect.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    return label;
+}
+
+// The five stream columns scroll as one: row i stays beside row i.
+void alignColumns(QListWidget* types, std::initializer_list<QListWidget*> others)
+{
+    for (QListWidget* column : others) {
+        column->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        column->setFocusPolicy(Qt::NoFocus);
+        QObject::connect(types->verticalScrollBar(), &QScrollBar::valueChanged, column,
+                         [column](int value) { column->verticalScrollBar()->setValue(value); });
+        QObject::connect(column->verticalScrollBar(), &QScrollBar::rangeChanged, column,
+                         [column, types] { column->verticalScrollBar()->setValue(types->verticalScrollBar()->value()); });
+    }
+}
+
+} // namespace
+
+ViewFrame* buildMainWindow(Norv_main& m)
+{
+    auto* view = new ViewFrame(m, 6480, 3735);
+    Binder& b = view->binder();
+    QWidget* w = view;
+
+    b.bind(m.Label1, w, at(120, 120, 1215, 255));
+    auto* diskspace = b.bind(m.diskspace, w, at(1440, 120, 1335, 285));
+    b.bind(m.Label2, w, at(120, 480, 1215, 255));
+    auto* lenght = b.bind(m.lenght, w, at(1440, 480, 1335, 285));
+    b.bind(m.Label9, w, at(120, 840, 1215, 255));
+    auto* framerate = b.bind(m.framerate, w, at(1440, 840, 1335, 285));
+    b.bind(m.Label3, w, at(120, 1200, 1215, 255));
+    auto* container = b.bind(m.containerselector, w, at(1440, 1200, 1335, 315));
+    b.bind(m.Label4, w, at(120, 1680, 1215, 255));
+    auto* prop1 = b.bind(m.prop1, w, at(1440, 1680, 615, 285));
+    auto* prop2 = b.bind(m.prop2, w, at(2160, 1680, 615, 285));
+    b.bind(m.Label5, w, at(120, 2040, 1215, 255));
+    auto* xdivisible = b.bind(m.xdivisible, w, at(1440, 2040, 615, 285));
+    auto* ydivisible = b.bind(m.ydivisible, w, at(2160, 2040, 615, 285));
+    b.bind(m.Label11, w, at(120, 2400, 1335, 255));
+    b.bind(m.properror, w, at(1440, 2400, 1335, 285))->setReadOnly(true);
+    auto* option = b.bind(m.Option, w, at(120, 2760, 1335, 255));
+    auto* about = b.bind(m.About, w, at(1440, 2760, 1335, 255));
+    logo(w, "Image1", at(120, 3120, 2655, 525));
+
+    b.bind(m.Label7, w, at(2880, 120, 1215, 255));
+    auto* add = b.bind(m.AddStreamButton, w, at(4440, 120, 975, 255));
+    auto* remove = b.bind(m.RemoveStreamButton, w, at(5400, 120, 975, 255));
+    auto* streamlist = b.bind(m.streamlist, w, at(2880, 360, 855, 1230));
+    auto* codec = b.bind(m.codec, w, at(3720, 360, 735, 1230));
+    auto* percent = b.bind(m.streampercentual, w, at(4440, 360, 495, 1230));
+    auto* size = b.bind(m.streamdimension, w, at(4920, 360, 975, 1230));
+    auto* unit = b.bind(m.dimensiontype, w, at(5880, 360, 495, 1230));
+    alignColumns(streamlist, {codec, percent, size, unit});
+
+    b.bind(m.Label6, w, at(2880, 1680, 1215, 255));
+    auto* fwidth = b.bind(m.fwidth, w, at(5040, 1680, 1335, 285));
+    auto* fwidths = b.bind(m.fwidths, w, at(2880, 2040, 3495, 255));
+    b.bind(m.Label10, w, at(2880, 2400, 1215, 255));
+    auto* fheight = b.bind(m.fheight, w, at(5040, 2400, 1335, 285));
+    auto* fheights = b.bind(m.fheights, w, at(2880, 2760, 3495, 255));
+    b.bind(m.Label8, w, at(2880, 3120, 1215, 255));
+    auto* videoquality = b.bind(m.videoquality, w, at(5040, 3120, 1335, 285));
+    auto* videoqualitys = b.bind(m.videoqualitys, w, at(2880, 3480, 3495, 255));
+
+    QWidget* const order[] = {diskspace, lenght,   framerate, container, prop1,   prop2,        xdivisible,
+                              ydivisible, add,     remove,    streamlist, fwidth, fheight,      videoquality,
+                              about,      fwidths, fheights,  videoqualitys, option};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    return view;
+}
+
+} // namespace norv::ui

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+class QWidget;
+
+namespace norv {
+class AboutForm;
+class AddStream;
+class Norv_error;
+class Norv_main;
+class Norv_option;
+} // namespace norv
+
+namespace norv::ui {
+
+class ViewFrame;
+class DialogFrame;
+
+// Each window's widgets at their design positions, bound to the model.
+ViewFrame* buildMainWindow(Norv_main& model);
+ViewFrame* buildErrorWindow(Norv_error& model);
+ViewFrame* buildOptionsWindow(Norv_option& model);
+ViewFrame* buildAboutWindow(AboutForm& model);
+DialogFrame* buildAddStreamDialog(AddStream& model);
+
+} // namespace norv::ui
