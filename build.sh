@@ -13,6 +13,8 @@ packages=(
   qt6-base-dev fonts-dejavu-core              # Qt Widgets, and a font to draw with
   libgtest-dev libbenchmark-dev               # tests, benchmarks
   xvfb xauth xdotool x11-apps imagemagick     # tests on a real X server, pictures
+  libx11-dev                                  # the smoke test's close request
+  desktop-file-utils appstream dpkg-dev file  # desktop entry checks, the .deb
   locales                                     # the comma-decimal locale for tests
 )
 

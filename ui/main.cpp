@@ -8,6 +8,7 @@
 #include "main_window/program.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[])
 {
@@ -15,6 +16,11 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Norv"));
     QApplication::setApplicationName(QStringLiteral("Norv"));
     QApplication::setQuitOnLastWindowClosed(false); // the windows' models decide
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Norv"));
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/norv/icons/norv-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
 
     norv::ui::Twips::calibrate(QWidget());
     norv::ui::QtSettingsStore store;
