@@ -11,7 +11,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 #include <string>
+
+namespace norv {
+// Names the notation in test output instead of printing its bytes.
+inline void PrintTo(const NumberLocale& locale, std::ostream* os)
+{
+    *os << (locale.decimal == "," ? "comma locale" : "point locale");
+}
+} // namespace norv
 
 namespace norv::test {
 
