@@ -42,7 +42,10 @@ bool Control::hasFocus() const { return m_window.activeControl() == this; }
 
 void Control::userFocus()
 {
-    user([this] { m_window.focus(*this); });
+    user([this] {
+        if (enabled())
+            m_window.focus(*this);
+    });
 }
 
 void Control::raise(const Handler& handler) const
