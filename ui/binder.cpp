@@ -58,17 +58,40 @@ void syncCommon(QWidget* widget, const Control& control, std::initializer_list<Q
         widget->setPalette(palette);
 }
 
-// Rewrites a field that may be under the user's caret: the characters after
-// the caret stay after it, so typing goes on where it was.
+// Where the caret goes when a field is rewritten under it: after the same
+// characters as before where the rewrite left them (those after the caret
+// first, so "" becoming "0" puts it after the 0), else after the rewritten
+// part, where the user was typing.
+int caretAfterRewrite(const QString& old, int caret, const QString& now)
+{
+    const int oldSize = int(old.size());
+    const int nowSize = int(now.size());
+    int prefix = 0;
+    while (prefix < oldSize && prefix < nowSize && old[prefix] == now[prefix])
+        ++prefix;
+    int suffix = 0;
+    while (suffix < oldSize - prefix && suffix < nowSize - prefix &&
+           old[oldSize - 1 - suffix] == now[nowSize - 1 - suffix])
+        ++suffix;
+    if (oldSize - caret <= suffix)
+        return nowSize - (oldSize - caret);
+    if (caret <= prefix)
+        return caret;
+    return nowSize - suffix;
+}
+
+// Rewrites a field that may be under the user's caret, which stays after
+// what the user just typed.
 void syncText(QLineEdit* edit, const QString& text)
 {
     if (edit->text() == text)
         return;
-    const int fromEnd = int(edit->text().size()) - edit->cursorPosition();
+    const QString old = edit->text();
+    const int caret = edit->cursorPosition();
     const bool focused = edit->hasFocus();
     edit->setText(text);
     if (focused)
-        edit->setCursorPosition(std::max(0, int(text.size()) - fromEnd));
+        edit->setCursorPosition(caretAfterRewrite(old, caret, text));
 }
 
 void syncItems(QListWidget* list, const std::vector<std::string>& items)
