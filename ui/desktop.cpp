@@ -63,6 +63,7 @@ void Desktop::create(Window& window)
     }
     m_views[&window] = view;
     window.changed.subscribe([this] { updateOwners(); });
+    window.shown.subscribe([this, &window] { updateOwners(&window); });
     // The window mirrors its model from here on; bring it to the model's state now.
     window.changed.notify();
     if (window.visible())
@@ -87,8 +88,10 @@ void Desktop::destroy(Window& window)
 }
 
 // A window shown modeless while a modal one is up belongs to the modal one,
-// so that it stays above it and takes the user's clicks.
-void Desktop::updateOwners()
+// so that it stays above it and takes the user's clicks. The windows that
+// were open before the modal one came up stay unowned: the modal one blocks
+// them, the main window first of all.
+void Desktop::updateOwners(const Window* justShown)
 {
     QWidget* modal = nullptr;
     for (const auto& [model, view] : m_views)
@@ -98,7 +101,8 @@ void Desktop::updateOwners()
         QWidget* widget = view.widget;
         if (!widget || widget == modal || model->modal())
             continue;
-        QWidget* owner = model->visible() ? modal : nullptr;
+        const bool owned = model == justShown || widget->parentWidget() == modal;
+        QWidget* owner = model->visible() && owned ? modal : nullptr;
         if (widget->parentWidget() == owner)
             continue;
         const bool shown = widget->isVisible();

@@ -35,7 +35,8 @@ private:
     void create(Window& window);
     void destroy(Window& window);
     void focusChanged(QWidget* old, QWidget* now);
-    void updateOwners();
+    // justShown: the window just shown or brought forward, if any.
+    void updateOwners(const Window* justShown = nullptr);
     const View* viewOf(const QWidget* widget) const;
 
     Application& m_app;
