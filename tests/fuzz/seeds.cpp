@@ -92,6 +92,7 @@ Script errors()
     s.focus(Win::Main, "prop1").type(Win::Main, "prop1", "-4");
     s.focus(Win::Main, "videoquality").type(Win::Main, "videoquality", "900");
     s.focus(Win::Main, "fwidth").type(Win::Main, "fwidth", "1E308").focus(Win::Main, "fheight");
+    s.focus(Win::Main, "prop2").type(Win::Main, "prop2", "4:3").focus(Win::Main, "fheight");
     s.click(Win::Error, "Termina");
     return s;
 }
@@ -101,7 +102,8 @@ Script typing()
     Script s;
     s.focus(Win::Main, "framerate").keys(Win::Main, "framerate", "29.97").backspace(Win::Main, "framerate");
     s.focus(Win::Main, "fwidth").keys(Win::Main, "fwidth", "72").focus(Win::Main, "prop1");
-    s.keys(Win::Main, "prop1", "4:3").focus(Win::Main, "fheight").keys(Win::Main, "fheight", "480");
+    s.keys(Win::Main, "prop1", "4").focus(Win::Main, "prop2").keys(Win::Main, "prop2", "3");
+    s.focus(Win::Main, "fheight").keys(Win::Main, "fheight", "480");
     s.focus(Win::Main, "lenght").keys(Win::Main, "lenght", "0.4").close(Win::Main);
     return s;
 }
