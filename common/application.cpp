@@ -105,6 +105,7 @@ EventDepth::EventDepth(Application& app) : m_app(app)
         --m_app.m_eventDepth;
         throw RunTimeError(RunTimeError::OutOfStackSpace);
     }
+    m_app.m_statistics.deepestNesting = std::max(m_app.m_statistics.deepestNesting, m_app.m_eventDepth);
 }
 
 } // namespace norv

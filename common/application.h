@@ -7,6 +7,7 @@
 #include "settings_store.h"
 #include "window.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -75,6 +76,15 @@ public:
     // Who reports a run-time error (the main window, once it exists).
     std::function<void()> reportRunTimeError;
 
+    // What the program has done so far, for benchmarks and the fuzzer.
+    struct Statistics {
+        std::uint64_t changeEvents = 0;  // Change handlers run by writes
+        std::uint64_t refreshCycles = 0; // runs of the main window's refresh cycle
+        std::uint64_t cellReads = 0;     // list item texts read
+        int deepestNesting = 0;          // of events inside events
+    };
+    Statistics& statistics() { return m_statistics; }
+
     Event<Window&> windowCreated;   // after its load step
     Event<Window&> windowDestroyed; // when it is closed
     Event<> ended;                  // the last window closed
@@ -95,6 +105,7 @@ private:
     std::optional<RunTimeError> m_err;
     bool m_dispatching = false;
     int m_eventDepth = 0;
+    Statistics m_statistics;
 };
 
 // Counts nested events; a chain deeper than kMaxDepth raises

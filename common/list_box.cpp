@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "list_box.h"
+
+#include "application.h"
 #include "run_time_error.h"
 
 namespace norv {
@@ -13,6 +15,7 @@ void ListBox::check(int index) const
 const std::string& ListBox::item(int index) const
 {
     check(index);
+    ++application().statistics().cellReads;
     return m_items[std::size_t(index)];
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "slider.h"
 
+#include "application.h"
+
 #include <algorithm>
 
 namespace norv {
@@ -39,6 +41,7 @@ void Slider::setValue(std::int32_t value)
         return;
     m_value = value;
     notifyView();
+    ++application().statistics().changeEvents;
     raise(Change);
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "text_box.h"
 
+#include "application.h"
+
 namespace norv {
 
 TextBox::TextBox(Window& window, std::string name, std::string text)
@@ -14,6 +16,7 @@ void TextBox::setText(std::string text)
         return;
     m_text = std::move(text);
     notifyView();
+    ++application().statistics().changeEvents;
     raise(Change);
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "norv_main.h"
 
+#include "common/application.h"
+
 namespace norv {
 
 // Normalises the input texts so that every later reading succeeds, then
@@ -9,6 +11,7 @@ namespace norv {
 // because a normalised text is a fixed point and an unchanged write runs nothing.
 void Norv_main::ParseFields()
 {
+    ++application().statistics().refreshCycles;
     for (TextBox* guarded : {&prop1, &prop2, &xdivisible, &ydivisible})
         if (LeadingNumber(guarded->text()) == 0)
             guarded->setText("1");
