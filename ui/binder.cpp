@@ -94,18 +94,22 @@ void syncText(QLineEdit* edit, const QString& text)
         edit->setCursorPosition(caretAfterRewrite(old, caret, text));
 }
 
-void syncItems(QListWidget* list, const std::vector<std::string>& items)
+// Brings a list's items to the model's; shown holds the texts the widget has,
+// so only the rows that differ are converted and rewritten.
+void syncItems(QListWidget* list, const std::vector<std::string>& items, std::vector<std::string>& shown)
 {
-    const int n = int(items.size());
-    while (list->count() > n)
-        delete list->takeItem(list->count() - 1);
-    for (int i = 0; i < n; ++i) {
-        const QString text = q(items[std::size_t(i)]);
-        if (i < list->count()) {
-            if (list->item(i)->text() != text)
-                list->item(i)->setText(text);
-        } else {
-            list->addItem(text);
+    const std::size_t n = items.size();
+    while (shown.size() > n) {
+        delete list->takeItem(int(shown.size()) - 1);
+        shown.pop_back();
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+        if (i == shown.size()) {
+            list->addItem(q(items[i]));
+            shown.push_back(items[i]);
+        } else if (shown[i] != items[i]) {
+            list->item(int(i))->setText(q(items[i]));
+            shown[i] = items[i];
         }
     }
 }
@@ -308,10 +312,11 @@ QListWidget* Binder::bind(ListBox& list, QWidget* parent, QRect rect)
     widget->setUniformItemSizes(true);
     widget->setSelectionMode(QAbstractItemView::SingleSelection);
     widget->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    attach(list, widget, [widget, &list] {
+    auto shown = std::make_shared<std::vector<std::string>>();
+    attach(list, widget, [widget, &list, shown] {
         const QSignalBlocker blocker(widget);
         const QSignalBlocker selection(widget->selectionModel());
-        syncItems(widget, list.items());
+        syncItems(widget, list.items(), *shown);
         if (widget->currentRow() != list.listIndex()) {
             if (list.listIndex() < 0) {
                 widget->setCurrentRow(-1);
