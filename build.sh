@@ -15,6 +15,7 @@ packages=(
   xvfb xauth xdotool x11-apps imagemagick     # tests on a real X server, pictures
   libx11-dev                                  # the smoke test's close request
   desktop-file-utils appstream dpkg-dev file  # desktop entry checks, the .deb
+  clang libclang-rt-14-dev                    # the fuzzer
   locales                                     # the comma-decimal locale for tests
 )
 
@@ -46,3 +47,18 @@ if [ "$mode" = run ]; then
   exec build/ui/norv
 fi
 ctest --test-dir build --output-on-failure -j2
+
+echo "== Every test once more under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNORV_SANITIZE=ON -DNORV_BENCHMARKS=OFF
+cmake --build build-asan -j2
+LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0" \
+  ctest --test-dir build-asan --output-on-failure -j2
+
+echo "== Fuzzing the window models for a minute"
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DNORV_FUZZ=ON -DNORV_UI=OFF -DBUILD_TESTING=OFF -DNORV_BENCHMARKS=OFF
+cmake --build build-fuzz -j2 --target norv_fuzz norv_fuzz_seeds
+rm -rf build-fuzz/corpus build-fuzz/findings && mkdir -p build-fuzz/corpus build-fuzz/findings
+build-fuzz/tests/fuzz/norv_fuzz_seeds build-fuzz/corpus
+build-fuzz/tests/fuzz/norv_fuzz -max_total_time=60 -timeout=10 -rss_limit_mb=4096 -print_final_stats=1 \
+  -artifact_prefix=build-fuzz/findings/ build-fuzz/corpus 2>&1 | tail -n 60

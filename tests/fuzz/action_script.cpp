@@ -205,7 +205,12 @@ public:
                     fail("slider " + c->name() + " outside its range");
         if (Norv_main* main = m_app.find<Norv_main>())
             checkMain(*main, failed);
+        // The program's own chains nest a few events deep; nowhere near the guard.
+        if (m_app.statistics().deepestNesting > kNestingBound)
+            fail("events nested " + std::to_string(m_app.statistics().deepestNesting) + " deep");
     }
+
+    static constexpr int kNestingBound = 32;
 
     void fail(const std::string& what)
     {
