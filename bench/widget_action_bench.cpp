@@ -11,7 +11,6 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QSettings>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
@@ -28,7 +27,7 @@ class WidgetProgram {
 public:
     WidgetProgram()
     {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
+        qputenv("XDG_CONFIG_HOME", m_settings.path().toLocal8Bit());
         Start(app);
         main().xdivisible.setText("16");
         main().ydivisible.setText("16");

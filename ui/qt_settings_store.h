@@ -9,10 +9,12 @@ class QSettings;
 
 namespace norv::ui {
 
-// The per-user store on QSettings: organisation and application name are the
-// application's ("Norv"), the section is a group ("Options"). A file that
-// cannot be read reads as empty; one that cannot be written forgets quietly.
-// A value saved again unchanged is not written again.
+// The per-user store on QSettings, in $XDG_CONFIG_HOME/<app>/<app>.conf (the
+// application is "Norv"), the section a group ("Options"). A file that cannot
+// be read reads as empty; one that cannot be written keeps the values for the
+// run only. Something other than a file in its place (a folder, a pipe that
+// would block the start) is left alone and the values live in memory. A value
+// saved again unchanged is not written again.
 class QtSettingsStore : public SettingsStore {
 public:
     QtSettingsStore();
@@ -24,10 +26,12 @@ public:
               const std::string& value) override;
 
 private:
-    QSettings& settings(const std::string& app) const;
+    // The settings of app, or null when its file cannot be used at all.
+    QSettings* settings(const std::string& app) const;
 
     mutable std::unique_ptr<QSettings> m_settings; // opened at first use, where the tests redirect it
     mutable std::string m_app;
+    MemorySettingsStore m_fallback;
 };
 
 } // namespace norv::ui

@@ -22,11 +22,16 @@
 
 namespace norv::test {
 
-// A settings directory of its own, so runs never see the user's settings.
+// A settings directory of its own, so runs never see the user's settings:
+// for Norv's store (XDG_CONFIG_HOME) and for a test's own QSettings.
 class SettingsDir {
 public:
     SettingsDir() { use(); }
-    void use() const { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.path()); }
+    void use() const
+    {
+        qputenv("XDG_CONFIG_HOME", m_dir.path().toLocal8Bit());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.path());
+    }
     QString path() const { return m_dir.path(); }
 
 private:
