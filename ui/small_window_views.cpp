@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The error, Options, About and Add Stream windows at their design positions.
+#include "accessible_names.h"
 #include "twips.h"
 #include "view_frame.h"
 #include "views.h"
@@ -78,18 +79,27 @@ DialogFrame* buildAddStreamDialog(AddStream& m)
 {
     auto* view = new DialogFrame(m, 2910, 1575);
     Binder& b = view->binder();
-    b.bind(m.Label1, view, at(120, 120, 975, 255));
+    auto* label1 = b.bind(m.Label1, view, at(120, 120, 975, 255));
     auto* type = b.bind(m.streamtype, view, at(1320, 120, 1455, 315));
-    b.bind(m.Label2, view, at(120, 480, 1095, 255));
+    auto* label2 = b.bind(m.Label2, view, at(120, 480, 1095, 255));
     auto* value = b.bind(m.dimensionestream, view, at(1320, 480, 1455, 285));
     auto* bitrate = b.bind(m.tipodimensione(0), view, at(120, 840, 255, 255));
-    b.bind(m.Label3, view, at(360, 840, 495, 255));
+    auto* label3 = b.bind(m.Label3, view, at(360, 840, 495, 255));
     auto* bytes = b.bind(m.tipodimensione(1), view, at(960, 840, 255, 255));
-    b.bind(m.Label4, view, at(1200, 840, 855, 255));
+    auto* label4 = b.bind(m.Label4, view, at(1200, 840, 855, 255));
     auto* percent = b.bind(m.tipodimensione(2), view, at(2160, 840, 255, 255));
-    b.bind(m.Label5, view, at(2400, 840, 255, 255));
+    auto* label5 = b.bind(m.Label5, view, at(2400, 840, 255, 255));
     auto* add = b.bind(m.Add, view, at(120, 1200, 1215, 255));
     auto* abort = b.bind(m.Abort, view, at(1560, 1200, 1215, 255));
+    // The option buttons have no caption of their own: the labels to their
+    // right name them.
+    auto* names = new AccessibleNames(view);
+    names->buddy(label1, m.Label1, type);
+    names->buddy(label2, m.Label2, value);
+    names->buddy(label3, m.Label3, bitrate);
+    names->buddy(label4, m.Label4, bytes);
+    names->buddy(label5, m.Label5, percent);
+    names->refresh();
     add->setDefault(true);
     view->setCancelButton(abort);
     QWidget* const order[] = {type, value, bitrate, bytes, percent, add, abort};

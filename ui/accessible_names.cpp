@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "accessible_names.h"
+
+#include "common/application.h"
+#include "common/control.h"
+#include "language_options/settings.h"
+
+#include <QLabel>
+#include <QWidget>
+
+namespace norv::ui {
+
+namespace {
+
+const char* partWord(AccessibleNames::Part part, bool italian)
+{
+    switch (part) {
+    case AccessibleNames::Part::Width: return italian ? "larghezza" : "width";
+    case AccessibleNames::Part::Height: return italian ? "altezza" : "height";
+    case AccessibleNames::Part::Slider: return italian ? "cursore" : "slider";
+    case AccessibleNames::Part::Whole: break;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+AccessibleNames::AccessibleNames(QWidget* view) : QObject(view) {}
+
+void AccessibleNames::buddy(QLabel* label, Label& model, QWidget* input)
+{
+    label->setBuddy(input);
+    name(model, input);
+}
+
+void AccessibleNames::name(Label& label, QWidget* input, Part part)
+{
+    m_entries.push_back({&label, input, part, {}});
+    QPointer<AccessibleNames> self(this);
+    label.changed.subscribe([self] {
+        if (self)
+            self->refresh();
+    });
+}
+
+void AccessibleNames::refresh()
+{
+    bool captionsChanged = false;
+    for (const Entry& entry : m_entries)
+        captionsChanged = captionsChanged || entry.label->caption() != entry.caption;
+    // Labels change far more often by being enabled than by a new caption;
+    // only a caption can bring a new language.
+    if (!captionsChanged)
+        return;
+    const bool italian = settings::italian(m_entries.front().label->application().settings());
+    for (Entry& entry : m_entries) {
+        entry.caption = entry.label->caption();
+        if (!entry.input)
+            continue;
+        QString name = QString::fromStdString(entry.caption);
+        if (const char* word = partWord(entry.part, italian))
+            name += QStringLiteral(" (%1)").arg(QLatin1String(word));
+        if (entry.input->accessibleName() != name)
+            entry.input->setAccessibleName(name);
+    }
+}
+
+} // namespace norv::ui
