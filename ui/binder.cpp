@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -331,6 +332,7 @@ QListWidget* Binder::bind(ListBox& list, QWidget* parent, QRect rect)
         if (m_model)
             list.userSelect(row);
     });
+    widget->installEventFilter(this);
     widget->viewport()->installEventFilter(this);
     m_controls[widget->viewport()] = &list;
     return widget;
@@ -397,11 +399,33 @@ QGroupBox* Binder::bind(Frame& frame, QWidget* parent, QRect rect)
     return widget;
 }
 
+// The keyboard's way to what a double-click does: Enter on a list, Ctrl+Enter
+// in a field (a plain Enter there must not replace what was just typed).
+bool Binder::keyDoubleClick(QObject* watched, QEvent* event)
+{
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+        return false;
+    Control* control = controlOf(qobject_cast<QWidget*>(watched));
+    if (auto* list = dynamic_cast<ListBox*>(control); list && list->DblClick) {
+        list->userDblClick();
+        return true;
+    }
+    auto* box = dynamic_cast<TextBox*>(control);
+    if (box && box->DblClick && (key->modifiers() & Qt::ControlModifier)) {
+        box->userDblClick();
+        return true;
+    }
+    return false;
+}
+
 // Mouse presses, releases and double-clicks on text fields and lists. A real
 // double-click arrives as press, release, double-click, release.
 bool Binder::eventFilter(QObject* watched, QEvent* event)
 {
     const auto type = event->type();
+    if (type == QEvent::KeyPress && m_model)
+        return keyDoubleClick(watched, event);
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
         type != QEvent::MouseButtonDblClick)
         return false;

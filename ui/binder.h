@@ -67,6 +67,7 @@ protected:
 
 private:
     void attach(Control& control, QWidget* widget, std::function<void()> sync);
+    bool keyDoubleClick(QObject* watched, QEvent* event);
     void syncWindow();
     void syncOptions();
 
