@@ -13,12 +13,24 @@ double Twips::s_scale = 96.0 / 1440.0;
 
 void Twips::calibrate(const QWidget& reference)
 {
-    const double dpi = reference.logicalDpiX() / 1440.0;
-    // "Errore proporzioni" in a label 1335 twips wide is the design's tightest
-    // fit; a label needs a few pixels beside its text.
+    // The design's tightest fits: a label caption, a share in the narrow
+    // percent column, a quality figure of 15 digits in its field; each needs
+    // a few pixels of frame and margin beside its text.
+    struct Fit {
+        const char* text;
+        int twips;
+        int margin;
+    };
+    static constexpr Fit kFits[] = {
+        {"Errore proporzioni", 1335, 6},
+        {"100%", 495, 14},
+        {"1171.1572265625", 1335, 14},
+    };
     const QFontMetrics metrics(reference.font());
-    const double font = (metrics.horizontalAdvance(QStringLiteral("Errore proporzioni")) + 6) / 1335.0;
-    s_scale = std::max(dpi, font);
+    double scale = reference.logicalDpiX() / 1440.0;
+    for (const Fit& fit : kFits)
+        scale = std::max(scale, (metrics.horizontalAdvance(QLatin1String(fit.text)) + fit.margin) / double(fit.twips));
+    s_scale = scale;
 }
 
 int Twips::px(int twips) { return int(std::lround(twips * s_scale)); }

@@ -9,7 +9,7 @@ namespace norv::ui {
 
 // Turns design positions in twips (1440 to the inch) into pixels: at the
 // screen's logical resolution, and no smaller than the user's font needs for
-// the tightest caption of the design to fit its place.
+// the tightest texts of the design to fit their places.
 class Twips {
 public:
     static void calibrate(const QWidget& reference);
