@@ -58,6 +58,14 @@ void Control::raise(const Handler& handler) const
 
 void Control::user(const std::function<void()>& action) const { application().dispatch(action); }
 
+void Control::userEvent(const Handler& handler) const
+{
+    user([this, &handler] {
+        if (enabled())
+            raise(handler);
+    });
+}
+
 CaptionedControl::CaptionedControl(Window& window, std::string name, std::string caption)
     : Control(window, std::move(name)), m_caption(std::move(caption))
 {
@@ -71,13 +79,7 @@ void CaptionedControl::setCaption(std::string caption)
     notifyView();
 }
 
-void Button::userClick()
-{
-    user([this] {
-        if (enabled())
-            raise(Click);
-    });
-}
+void Button::userClick() { userEvent(Click); }
 
 void CheckBox::setValue(int value)
 {

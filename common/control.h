@@ -56,6 +56,8 @@ protected:
     void raise(const Handler& handler) const;
     // Runs a user action through the application's event boundary.
     void user(const std::function<void()>& action) const;
+    // The user's event on an enabled control: its handler, through the boundary.
+    void userEvent(const Handler& handler) const;
 
 private:
     friend class Window;

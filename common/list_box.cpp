@@ -6,10 +6,37 @@
 
 namespace norv {
 
-void ListBox::check(int index) const
+void ItemList::check(int index, bool endToo) const
 {
-    if (index < 0 || index >= listCount())
+    if (index < 0 || index > listCount() || (index == listCount() && !endToo))
         throw RunTimeError(RunTimeError::InvalidArgument);
+}
+
+void ItemList::clear()
+{
+    if (m_items.empty() && m_listIndex == -1)
+        return;
+    m_items.clear();
+    m_listIndex = -1;
+    notifyView();
+}
+
+void ItemList::setListIndex(int index)
+{
+    if (index != -1)
+        check(index);
+    if (m_listIndex == index)
+        return;
+    m_listIndex = index;
+    notifyView();
+}
+
+void ItemList::userSelect(int index)
+{
+    user([this, index] {
+        if (enabled() && index >= -1 && index < listCount())
+            setListIndex(index);
+    });
 }
 
 const std::string& ListBox::item(int index) const
@@ -45,97 +72,18 @@ void ListBox::setItem(int index, std::string text)
     notifyView();
 }
 
-void ListBox::clear()
-{
-    if (m_items.empty())
-        return;
-    m_items.clear();
-    m_listIndex = -1;
-    notifyView();
-}
-
-void ListBox::setListIndex(int index)
-{
-    if (index < -1 || index >= listCount())
-        throw RunTimeError(RunTimeError::InvalidArgument);
-    if (m_listIndex == index)
-        return;
-    m_listIndex = index;
-    notifyView();
-}
-
-void ListBox::userSelect(int index)
-{
-    user([this, index] {
-        if (enabled() && index >= -1 && index < listCount())
-            setListIndex(index);
-    });
-}
-
-void ListBox::userDblClick()
-{
-    user([this] {
-        if (enabled())
-            raise(DblClick);
-    });
-}
-
-void ListBox::userMouseDown()
-{
-    user([this] {
-        if (enabled())
-            raise(MouseDown);
-    });
-}
-
-void ListBox::userMouseUp()
-{
-    user([this] {
-        if (enabled())
-            raise(MouseUp);
-    });
-}
-
 void ComboBox::addItem(std::string text, int index)
 {
-    if (index < 0 || index > listCount())
-        throw RunTimeError(RunTimeError::InvalidArgument);
+    check(index, true);
     m_items.insert(m_items.begin() + index, std::move(text));
     if (m_listIndex >= index)
         ++m_listIndex;
     notifyView();
 }
 
-void ComboBox::clear()
-{
-    if (m_items.empty() && m_listIndex == -1)
-        return;
-    m_items.clear();
-    m_listIndex = -1;
-    notifyView();
-}
-
-void ComboBox::setListIndex(int index)
-{
-    if (index < -1 || index >= listCount())
-        throw RunTimeError(RunTimeError::InvalidArgument);
-    if (m_listIndex == index)
-        return;
-    m_listIndex = index;
-    notifyView();
-}
-
 std::string ComboBox::text() const
 {
     return m_listIndex < 0 ? std::string() : m_items[std::size_t(m_listIndex)];
-}
-
-void ComboBox::userSelect(int index)
-{
-    user([this, index] {
-        if (enabled() && index >= 0 && index < listCount())
-            setListIndex(index);
-    });
 }
 
 } // namespace norv

@@ -8,58 +8,60 @@
 
 namespace norv {
 
-// A list of item texts with at most one selected row (-1 for none).
-// Adding, removing or rewriting items raises no event.
-class ListBox : public Control {
+// Item texts with at most one selected (-1 for none). Adding, removing or
+// rewriting items raises no event.
+class ItemList : public Control {
 public:
     using Control::Control;
 
     int listCount() const { return int(m_items.size()); }
-    const std::string& item(int index) const;
     const std::vector<std::string>& items() const { return m_items; }
-    void addItem(std::string text);
-    void removeItem(int index);
-    void setItem(int index, std::string text);
     void clear();
 
     int listIndex() const { return m_listIndex; }
     void setListIndex(int index);
+    void userSelect(int index);
+
+protected:
+    // Raises InvalidArgument unless index names an item (or may name the end).
+    void check(int index, bool endToo = false) const;
+    std::vector<std::string> m_items;
+    int m_listIndex = -1;
+};
+
+// A list box: the stream columns.
+class ListBox : public ItemList {
+public:
+    using ItemList::ItemList;
+
+    const std::string& item(int index) const;
+    void addItem(std::string text);
+    void removeItem(int index);
+    void setItem(int index, std::string text);
 
     Handler DblClick;
     Handler MouseDown;
     Handler MouseUp;
 
-    void userSelect(int index);
-    void userDblClick();
-    void userMouseDown();
-    void userMouseUp();
-
-private:
-    void check(int index) const;
-    std::vector<std::string> m_items;
-    int m_listIndex = -1;
+    void userDblClick() { userEvent(DblClick); }
+    void userMouseDown() { userEvent(MouseDown); }
+    void userMouseUp() { userEvent(MouseUp); }
 };
 
 // A drop-down list without free text; its text is that of the selected entry.
-class ComboBox : public Control {
+class ComboBox : public ItemList {
 public:
-    using Control::Control;
+    using ItemList::ItemList;
 
-    int listCount() const { return int(m_items.size()); }
-    const std::vector<std::string>& items() const { return m_items; }
     void addItem(std::string text, int index);
-    void clear();
-
-    int listIndex() const { return m_listIndex; }
-    void setListIndex(int index);
     // The selected entry's text, "" when none is selected.
     std::string text() const;
-
-    void userSelect(int index);
-
-private:
-    std::vector<std::string> m_items;
-    int m_listIndex = -1;
+    // The user picks an entry; a drop-down offers no way to pick none.
+    void userSelect(int index)
+    {
+        if (index >= 0)
+            ItemList::userSelect(index);
+    }
 };
 
 } // namespace norv

@@ -28,28 +28,8 @@ void TextBox::userEdit(std::string text)
     });
 }
 
-void TextBox::userDblClick()
-{
-    user([this] {
-        if (enabled())
-            raise(DblClick);
-    });
-}
-
-void TextBox::userMouseDown()
-{
-    user([this] {
-        if (enabled())
-            raise(MouseDown);
-    });
-}
-
-void TextBox::userMouseUp()
-{
-    user([this] {
-        if (enabled())
-            raise(MouseUp);
-    });
-}
+void TextBox::userDblClick() { userEvent(DblClick); }
+void TextBox::userMouseDown() { userEvent(MouseDown); }
+void TextBox::userMouseUp() { userEvent(MouseUp); }
 
 } // namespace norv
