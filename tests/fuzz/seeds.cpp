@@ -15,16 +15,21 @@ Script& addStream(Script& s, int type, const std::string& value, int option)
     return s.click(Win::AddStream, "Add");
 }
 
+// Focuses a main-window field and types into it, as a user does.
+Script& enter(Script& s, const std::string& field, const std::string& text)
+{
+    return s.focus(Win::Main, field).type(Win::Main, field, text);
+}
+
 Script frameSize(bool comma)
 {
     Script s;
     if (comma)
         s.comma();
-    s.focus(Win::Main, "xdivisible").type(Win::Main, "xdivisible", "16");
-    s.focus(Win::Main, "ydivisible").type(Win::Main, "ydivisible", "16");
+    enter(enter(s, "xdivisible", "16"), "ydivisible", "16");
     addStream(s, 0, "1000000", 0);
-    s.focus(Win::Main, "fwidth").type(Win::Main, "fwidth", "700").focus(Win::Main, "fheight");
-    s.focus(Win::Main, "videoquality").type(Win::Main, "videoquality", comma ? "1220,703125" : "1220.703125");
+    enter(s, "fwidth", "700").focus(Win::Main, "fheight");
+    enter(s, "videoquality", comma ? "1220,703125" : "1220.703125");
     s.focus(Win::Main, "videoqualitys").slide(Win::Main, "videoqualitys", 1015).step(Win::Main, "videoqualitys", 5);
     s.focus(Win::Main, "fwidths").step(Win::Main, "fwidths", -1).step(Win::Main, "fwidths", 5);
     s.focus(Win::Main, "fheights").slide(Win::Main, "fheights", 1);
@@ -36,8 +41,8 @@ Script allocation(bool comma)
     Script s;
     if (comma)
         s.comma();
-    s.focus(Win::Main, "diskspace").type(Win::Main, "diskspace", "734003200");
-    s.focus(Win::Main, "lenght").keys(Win::Main, "lenght", comma ? "5400,5" : "5400");
+    enter(s, "diskspace", "734003200").focus(Win::Main, "lenght");
+    s.keys(Win::Main, "lenght", comma ? "5400,5" : "5400");
     addStream(s, 0, "100", 2);
     addStream(s, 1, "128000", 0);
     addStream(s, 2, "50", 2);
@@ -51,7 +56,7 @@ Script diskSpace()
 {
     Script s;
     s.stored("English", "1");
-    s.focus(Win::Main, "lenght").type(Win::Main, "lenght", "60");
+    enter(s, "lenght", "60");
     addStream(s, 1, "1000000", 1);
     addStream(s, 1, "128000", 0);
     s.mouseDown(Win::Main, "diskspace").mouseUp(Win::Main, "diskspace").dblclick(Win::Main, "diskspace");
@@ -86,14 +91,12 @@ Script options()
 Script errors()
 {
     Script s;
-    s.focus(Win::Main, "xdivisible").type(Win::Main, "xdivisible", "16px").click(Win::Error, "Riprendi");
+    enter(s, "xdivisible", "16px").click(Win::Error, "Riprendi");
     s.type(Win::Main, "xdivisible", "0.3").type(Win::Main, "xdivisible", "8");
     addStream(s, 0, "1000000", 0);
-    s.focus(Win::Main, "prop1").type(Win::Main, "prop1", "-4");
-    s.focus(Win::Main, "videoquality").type(Win::Main, "videoquality", "900");
-    s.focus(Win::Main, "fwidth").type(Win::Main, "fwidth", "1E308").focus(Win::Main, "fheight");
-    s.focus(Win::Main, "prop2").type(Win::Main, "prop2", "4:3").focus(Win::Main, "fheight");
-    s.click(Win::Error, "Termina");
+    enter(enter(s, "prop1", "-4"), "videoquality", "900");
+    enter(s, "fwidth", "1E308").focus(Win::Main, "fheight");
+    enter(s, "prop2", "4:3").focus(Win::Main, "fheight").click(Win::Error, "Termina");
     return s;
 }
 

@@ -1,177 +1,98 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The two stored settings: how start-up reads them, and the options window
+// that changes them.
 #include "support/norv_fixture.h"
 
 #include "language_options/norv_option.h"
 #include "language_options/settings.h"
 
-#include <map>
 #include <string>
-#include <vector>
+#include <tuple>
+#include <utility>
 
 namespace norv::test {
 namespace {
 
 std::string stored(const Norv& norv, const char* key) { return settings::get(norv.store, key); }
 
-// Every text field of the main window by name.
-std::map<std::string, std::string> fieldTexts(const Norv_main& m)
+// The language is Italian only for the exact text "Italiano"; the overhead is
+// on only when the plain leading number, whatever the user's notation, is
+// exactly 1. Start-up writes what it fell back to: "English", "0".
+class StoredSettings : public BothLocales {};
+
+TEST_P(StoredSettings, StartUpReadsThemByTheirRules)
 {
-    std::map<std::string, std::string> texts;
-    for (Control* c : m.controls())
-        if (auto* box = dynamic_cast<TextBox*>(c))
-            texts[box->name()] = box->text();
-    return texts;
-}
-
-class OptionsWindow : public ::testing::Test {
-protected:
-    Norv_option& options() { return *norv.app.find<Norv_option>(); }
-    Norv norv;
-};
-
-TEST_F(OptionsWindow, FirstRunOnAnEmptyStoreIsEnglishWithoutOverhead)
-{
-    Norv_main& m = norv.start();
-
-    EXPECT_EQ(m.Label1.caption(), "Diskspace");
-    EXPECT_EQ(stored(norv, settings::kLanguage), "English");
-    EXPECT_EQ(stored(norv, settings::kOverhead), "0");
-    EXPECT_FALSE(m.containerselector.enabled());
-    // Loaded hidden during start-up, showing what is stored.
-    ASSERT_NE(norv.app.find<Norv_option>(), nullptr);
-    EXPECT_FALSE(options().visible());
-    EXPECT_TRUE(options().lingua(1).value());
-    EXPECT_FALSE(options().lingua(0).value());
-    EXPECT_EQ(options().overhead.value(), 0);
-}
-
-TEST_F(OptionsWindow, OnlyTheExactItalianTextStartsInItalian)
-{
-    struct Row {
-        std::string language;
-        bool italian;
+    // stored language, stored overhead ("" as never written), Italian, overhead on
+    const std::tuple<const char*, const char*, bool, bool> rows[] = {
+        {"", "", false, false}, // a first run
+        {"Italiano", "1", true, true}, {"italiano", " 1", false, true},
+        {"Italiano ", "1.0", false, true}, {"", "+1", false, true}, {"", "1x", false, true},
+        {"", "1,5", false, true}, // the comma ends the plain number
+        {"", "0", false, false}, {"", "2", false, false}, {"", "0.5", false, false},
+        {"", "1e999", false, false},
     };
-    const std::vector<Row> rows = {
-        {"Italiano", true}, {"italiano", false}, {"Italiano ", false}, {"Deutsch", false},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE("stored '" + row.language + "'");
-        Norv run;
-        settings::save(run.store, settings::kLanguage, row.language);
-
-        Norv_main& m = run.start();
-
-        EXPECT_EQ(m.Label6.caption(), row.italian ? "Larghezza" : "Width");
-        EXPECT_EQ(stored(run, settings::kLanguage), row.italian ? "Italiano" : "English");
-        EXPECT_EQ(run.app.find<Norv_option>()->lingua.selected(), row.italian ? 0 : 1);
-    }
-}
-
-// The stored overhead choice is read by its plain leading number, whatever the
-// user's notation: on only when that number is exactly 1.
-class StoredOverhead : public BothLocales {};
-
-TEST_P(StoredOverhead, IsOnOnlyForALeadingOne)
-{
-    struct Row {
-        std::string text;
-        bool on;
-    };
-    const std::vector<Row> rows = {
-        {"1", true},   {" 1", true},   {"1.0", true}, {"+1", true},  {"1x", true},
-        {"1,5", true}, // the comma ends the plain number
-        {"", false},   {"0", false},   {"2", false},  {"0.5", false}, {"1.5", false},
-        {"on", false}, {"1e999", false},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE("stored '" + row.text + "'");
+    for (const auto& [language, overhead, italian, on] : rows) {
+        SCOPED_TRACE(std::string("stored '") + language + "', '" + overhead + "'");
         Norv run(GetParam());
-        settings::save(run.store, settings::kOverhead, row.text);
+        for (const auto& [key, text] : {std::pair(settings::kLanguage, language),
+                                        std::pair(settings::kOverhead, overhead)})
+            if (*text)
+                settings::save(run.store, key, text);
 
         Norv_main& m = run.start();
 
-        EXPECT_EQ(m.containerselector.enabled(), row.on);
-        EXPECT_EQ(run.app.find<Norv_option>()->overhead.value(), row.on ? 1 : 0);
+        auto* options = run.app.find<Norv_option>();
+        EXPECT_EQ(m.Label6.caption(), italian ? "Larghezza" : "Width");
+        EXPECT_EQ(stored(run, settings::kLanguage), italian ? "Italiano" : "English");
+        EXPECT_EQ(options->lingua.selected(), italian ? 0 : 1);
+        EXPECT_EQ(m.containerselector.enabled(), on);
+        EXPECT_EQ(options->overhead.value(), on ? 1 : 0);
         // Off is written "0" at start; on is written "1" when the options window loads.
-        EXPECT_EQ(stored(run, settings::kOverhead), row.on ? "1" : "0");
+        EXPECT_EQ(stored(run, settings::kOverhead), on ? "1" : "0");
+        // The container overhead reads the same rule afresh at each call.
+        settings::save(run.store, settings::kOverhead, overhead);
+        EXPECT_EQ(m.ContainerOverhead().empty(), !on);
     }
 }
 
-NORV_BOTH_LOCALES(StoredOverhead);
+NORV_BOTH_LOCALES(StoredSettings);
 
-TEST_F(OptionsWindow, OverheadClicksStoreAndEnableWithoutTouchingAField)
+TEST(OptionsWindow, StoresEachChoiceAtOnceAndShowsItWhenReopened)
 {
-    // State: a plan with a length, the options window open.
+    // State: the options window open.
+    Norv norv;
     Norv_main& m = norv.start();
-    m.lenght.setText("3600");
-    m.diskspace.setText("700000000");
     m.Option.userClick();
-    const auto before = fieldTexts(m);
+    auto* options = norv.app.find<Norv_option>();
+    EXPECT_TRUE(options->visible());
+    const auto cycles = norv.app.statistics().refreshCycles;
 
-    // Action / Expected: check.
-    options().overhead.userClick();
-    EXPECT_EQ(options().overhead.value(), 1);
+    // Action / Expected: checking and unchecking enables the container, and
+    // recomputes nothing.
+    options->overhead.userClick();
     EXPECT_EQ(stored(norv, settings::kOverhead), "1");
     EXPECT_TRUE(m.containerselector.enabled());
-    EXPECT_EQ(fieldTexts(m), before);
-
-    // Action / Expected: uncheck.
-    options().overhead.userClick();
-    EXPECT_EQ(options().overhead.value(), 0);
+    options->overhead.userClick();
     EXPECT_EQ(stored(norv, settings::kOverhead), "0");
     EXPECT_FALSE(m.containerselector.enabled());
-    EXPECT_EQ(fieldTexts(m), before);
-}
+    EXPECT_EQ(norv.app.statistics().refreshCycles, cycles);
 
-TEST_F(OptionsWindow, ItalianChosenIsStoredAtOnceAndKeptForTheNextRun)
-{
-    Norv_main& m = norv.start();
-    m.Option.userClick();
-
-    options().lingua(0).userClick();
-
+    // Action / Expected: Italian is stored and shown at once.
+    options->overhead.userClick();
+    options->lingua(0).userClick();
     EXPECT_EQ(stored(norv, settings::kLanguage), "Italiano");
     EXPECT_EQ(m.Label2.caption(), "Lunghezza");
-    EXPECT_EQ(options().caption(), "Opzioni");
 
-    // A later run over the same store.
-    Application next(norv.store, NumberLocale::point());
-    Start(next);
-    EXPECT_EQ(next.find<Norv_main>()->Label2.caption(), "Lunghezza");
-    EXPECT_EQ(next.find<Norv_option>()->lingua.selected(), 0);
-    EXPECT_EQ(stored(norv, settings::kLanguage), "Italiano");
-}
-
-TEST_F(OptionsWindow, ReopenedAfterClosingItShowsTheStoredSettings)
-{
-    Norv_main& m = norv.start();
-    int created = 0;
-    norv.app.windowCreated.subscribe([&created](Window& w) {
-        if (dynamic_cast<Norv_option*>(&w))
-            ++created;
-    });
-
-    m.Option.userClick();
-    m.Option.userClick(); // open already: only brought forward
-    EXPECT_EQ(created, 0);
-    EXPECT_TRUE(options().visible());
-    options().lingua(0).userClick();
-    options().overhead.userClick();
-
-    options().userClose();
+    // Closed and opened again: a new window showing what is stored.
+    options->userClose();
     EXPECT_EQ(norv.app.find<Norv_option>(), nullptr);
-    EXPECT_TRUE(m.visible());
-
     m.Option.userClick();
-    m.Option.userClick();
-    EXPECT_EQ(created, 1);
-    EXPECT_TRUE(options().visible());
-    EXPECT_EQ(options().lingua.selected(), 0);
-    EXPECT_EQ(options().overhead.value(), 1);
-    EXPECT_EQ(options().caption(), "Opzioni");
-    EXPECT_EQ(options().Frame1.caption(), "Lingua");
+    options = norv.app.find<Norv_option>();
+    EXPECT_TRUE(options->visible());
+    EXPECT_EQ(options->lingua.selected(), 0);
+    EXPECT_EQ(options->overhead.value(), 1);
+    EXPECT_EQ(options->Frame1.caption(), "Lingua");
     EXPECT_TRUE(m.containerselector.enabled());
-    EXPECT_EQ(stored(norv, settings::kOverhead), "1");
 }
 
 } // namespace

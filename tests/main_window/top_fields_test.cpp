@@ -5,6 +5,8 @@
 
 #include "language_options/settings.h"
 
+#include <algorithm>
+#include <tuple>
 #include <vector>
 
 namespace norv::test {
@@ -13,32 +15,11 @@ namespace {
 class TopFields : public BothLocales {};
 
 // 1036800 bit/s on a 720 x 576 frame at 25 fps is a figure of exactly 1000.
-TEST_P(TopFields, FrameRateEditRunsOnlyTheCycle)
-{
-    // State: a figure computed at 25 fps; the width field marked as focused.
-    Norv_main& m = norv.start();
-    norv.addRow("Video", "", "1036800", "bit/s");
-    m.lenght.userEdit("60");
-    ASSERT_EQ(m.videoquality.text(), "1000");
-    m.hasfocus = Norv_main::FocusWidth;
-
-    // Action
-    m.framerate.userEdit(norv.dec("29.97"));
-
-    // Expected: the figure was not refreshed (it would read 834.17...).
-    EXPECT_EQ(m.framerate.text(), norv.dec("29.97"));
-    EXPECT_EQ(m.videoquality.text(), "1000");
-    EXPECT_EQ(m.videoqualitys.value(), 1000);
-    EXPECT_EQ(m.hasfocus, Norv_main::FocusWidth);
-}
-
-TEST_P(TopFields, LengthEditRefreshesTheQualityFigure)
+TEST_P(TopFields, LengthEditRefreshesTheQualityFigureFrameRateEditDoesNot)
 {
     // State: 7776000 bytes of video, no length yet, so no figure.
     Norv_main& m = norv.start();
     norv.addRow("Video", "", "7776000", "bytes");
-    m.ParseFields();
-    ASSERT_FALSE(m.videoquality.enabled());
     m.hasfocus = Norv_main::FocusWidth;
 
     // Action: the first cycle cleans the text before the bitrate reads it;
@@ -46,142 +27,100 @@ TEST_P(TopFields, LengthEditRefreshesTheQualityFigure)
     m.lenght.userEdit(norv.dec("60.5") + " s");
 
     // Expected
-    EXPECT_EQ(norv.shownError(), "");
     EXPECT_EQ(m.lenght.text(), norv.dec("60.5"));
     EXPECT_EQ(m.videoquality.text(), "1000");
     EXPECT_EQ(m.videoqualitys.value(), 1000);
     EXPECT_EQ(m.hasfocus, Norv_main::FocusNone);
     EXPECT_TRUE(m.videoquality.enabled());
+
+    // A frame-rate edit runs only the cycle: the figure would read 834.17...
+    m.hasfocus = Norv_main::FocusWidth;
+    m.framerate.userEdit(norv.dec("29.97"));
+    EXPECT_EQ(m.framerate.text(), norv.dec("29.97"));
+    EXPECT_EQ(m.videoquality.text(), "1000");
+    EXPECT_EQ(m.hasfocus, Norv_main::FocusWidth);
 }
 
 TEST_P(TopFields, LengthDoubleClickAllocatesThePercentShares)
 {
-    struct Case {
-        const char* length;
-        const char* video;
-    };
-    // (734003200 x 8 / length - 128000) to the video at 100%.
-    const Case cases[] = {{"5400", "959412"}, {"5400.5", "959311"}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.length);
-        Norv n{GetParam()};
-        Norv_main& m = n.start();
-        n.addRow("Video", "100%", "", "");
-        n.addRow("Audio", "", "128000", "bit/s");
-        m.lenght.userEdit(n.dec(c.length));
-        m.diskspace.userEdit("734003200 bytes"); // cleaned by the double-click's cycle
+    Norv_main& m = norv.start();
+    norv.addRow("Video", "100%", "", "");
+    norv.addRow("Audio", "", "128000", "bit/s");
+    m.lenght.userEdit(norv.dec("5400.5"));
+    m.diskspace.userEdit("734003200 bytes"); // cleaned by the double-click's cycle
 
-        m.lenght.userDblClick();
+    m.lenght.userDblClick();
 
-        EXPECT_EQ(m.diskspace.text(), "734003200");
-        EXPECT_EQ(m.lenght.text(), n.dec(c.length));
-        EXPECT_EQ(m.streampercentual.item(0), "100%");
-        EXPECT_EQ(m.streamdimension.item(0), c.video);
-        EXPECT_EQ(m.dimensiontype.item(0), "bit/s");
-        EXPECT_EQ(m.streamdimension.item(1), "128000");
-        EXPECT_TRUE(m.videoquality.enabled());
-    }
+    // 734003200 x 8 / 5400.5 - 128000 to the video at 100%.
+    EXPECT_EQ(m.diskspace.text(), "734003200");
+    EXPECT_EQ(m.lenght.text(), norv.dec("5400.5"));
+    EXPECT_EQ(m.streamdimension.items(), (std::vector<std::string>{"959311", "128000"}));
+    EXPECT_EQ(m.dimensiontype.item(0), "bit/s");
 }
-
-struct Row {
-    const char* type;
-    const char* percent;
-    const char* size;
-    const char* unit;
-};
-
-const std::vector<Row> kBytesAndBitrate = {{"Video", "", "1000000", "bytes"},
-                                           {"Audio", "", "128000", "bit/s"}};
 
 TEST_P(TopFields, DiskSpaceDoubleClickFillsInWhatTheStreamsNeed)
 {
-    struct Case {
-        const char* name;
-        std::vector<Row> rows;
-        const char* length;
-        const char* rate;
-        const char* overhead; // stored setting
-        int container;
-        const char* expected; // in the locale's notation
+    // An empty list needs nothing.
+    Norv_main& m = norv.start();
+    m.diskspace.userEdit("5000000");
+    m.diskspace.userDblClick();
+    EXPECT_EQ(m.diskspace.text(), "0");
+
+    // 1000000 bytes and 128000 bit/s; the stored overhead is read at each click.
+    norv.addRow("Video", "", "1000000", "bytes");
+    norv.addRow("Audio", "", "128000", "bit/s");
+    const std::tuple<const char*, const char*, int, const char*> cases[] = {
+        // length, frame rate, container (0 AVI, 2 OGM, -1 overhead off), disk space
+        {"60", "25", -1, "1960000"},     // 1000000 + 128000 x 60 / 8
+        {"60", "25", 0, "1999705"},      // 1500 frames add 39705
+        {"60", "25", 2, "1960000"},      // OGM of the cleared disk space adds nothing
+        {"0", "25", -1, "1000000"},      // no length: a bitrate needs no space
+        {"60.5", "29.97", 0, "2015378"}, // fractions are kept
+        {"0.1234", "25", -1, "1001974.4"}, // a fractional sum in the locale's notation
     };
-    const Case cases[] = {
-        {"empty list", {}, "60", "25", "0", 0, "0"},
-        {"bytes and bit/s", kBytesAndBitrate, "60", "25", "0", 0, "1960000"},
-        {"AVI at 25 fps", kBytesAndBitrate, "60", "25", "1", 0, "1999705"},
-        {"OGM of the cleared disk space", kBytesAndBitrate, "60", "25", "1", 2, "1960000"},
-        {"empty container entry", kBytesAndBitrate, "60", "25", "1", 1, "1960000"},
-        {"length 0", kBytesAndBitrate, "0", "25", "0", 0, "1000000"},
-        {"fractional length", kBytesAndBitrate, "60.5", "25", "0", 0, "1968000"},
-        {"fractional length and rate, AVI", kBytesAndBitrate, "60.5", "29.97", "1", 0, "2015378"},
-        {"a percent row counts nothing", {{"Video", "100%", "", ""}}, "60", "25", "0", 0, "0"},
-        {"fractional result", {{"Audio", "", "1001", "bit/s"}}, "1", "25", "0", 0, "125.125"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        Norv n{GetParam()};
-        settings::save(n.store, settings::kOverhead, c.overhead);
-        Norv_main& m = n.start();
-        m.containerselector.setListIndex(c.container);
-        for (const Row& row : c.rows)
-            n.addRow(row.type, row.percent, row.size, row.unit);
-        m.lenght.userEdit(n.dec(c.length));
-        m.framerate.userEdit(n.dec(c.rate));
+    for (const auto& [length, rate, container, expected] : cases) {
+        SCOPED_TRACE(testing::Message() << length << " s, container " << container);
+        settings::save(norv.store, settings::kOverhead, container < 0 ? "0" : "1");
+        m.containerselector.setListIndex(std::max(container, 0));
+        m.lenght.userEdit(norv.dec(length));
+        m.framerate.userEdit(norv.dec(rate));
         m.diskspace.userEdit("5000000");
 
         m.diskspace.userDblClick();
 
-        EXPECT_EQ(n.shownError(), "");
-        EXPECT_EQ(m.diskspace.text(), n.dec(c.expected));
-        EXPECT_EQ(m.lenght.text(), n.dec(c.length));
-        EXPECT_EQ(m.framerate.text(), n.dec(c.rate));
+        EXPECT_EQ(m.diskspace.text(), norv.dec(expected));
+        EXPECT_EQ(m.lenght.text(), norv.dec(length));
+        EXPECT_EQ(m.framerate.text(), norv.dec(rate));
     }
 }
 
 TEST_P(TopFields, PressingTheDiskSpaceHighlightsItsInputs)
 {
-    struct Case {
-        const char* name;
-        const char* overhead;
-        int container;
-        const char* disk;
-        bool containerLit;
-    };
-    const Case cases[] = {
-        {"overhead off", "0", 0, "1000000", false},
-        {"OGM of no disk space", "1", 2, "0", false},
-        {"OGM of a disk space", "1", 2, "1000000", true},
-        {"empty container entry", "1", 1, "1000000", false},
-        {"AVI", "1", 0, "0", true},
-    };
-    const Color highlight = Norv_main::HighlightColor();
+    const Color lit = Norv_main::HighlightColor();
     const Color normal = Norv_main::NormalColor();
-    EXPECT_EQ(highlight, rgb(255, 127, 127));
-    EXPECT_EQ(normal, rgb(255, 255, 255));
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        Norv n{GetParam()};
-        settings::save(n.store, settings::kOverhead, c.overhead);
-        Norv_main& m = n.start();
-        m.containerselector.setListIndex(c.container);
-        m.diskspace.userEdit(c.disk);
+    Norv_main& m = norv.start();
+    const Color column = m.streamdimension.backColor();
+    const Control* inputs[] = {&m.lenght, &m.framerate, &m.streamlist, &m.containerselector};
+    // stored overhead, container (0 AVI, 2 OGM), whether it lights up; no disk space
+    for (const auto& [overhead, container, containerLit] :
+         std::initializer_list<std::tuple<const char*, int, bool>>{{"0", 0, false}, {"1", 2, false},
+                                                                   {"1", 0, true}}) {
+        SCOPED_TRACE(testing::Message() << overhead << " " << container);
+        settings::save(norv.store, settings::kOverhead, overhead);
+        m.containerselector.setListIndex(container);
         const Color containerBefore = m.containerselector.backColor();
-        const Color columnBefore = m.streamdimension.backColor();
 
         m.diskspace.userMouseDown();
 
-        EXPECT_EQ(m.lenght.backColor(), highlight);
-        EXPECT_EQ(m.framerate.backColor(), highlight);
-        EXPECT_EQ(m.streamlist.backColor(), highlight);
-        EXPECT_EQ(m.containerselector.backColor(), c.containerLit ? highlight : containerBefore);
-        EXPECT_EQ(m.streamdimension.backColor(), columnBefore); // only the type column
-        EXPECT_NE(m.diskspace.backColor(), highlight);
+        for (const Control* input : {inputs[0], inputs[1], inputs[2]})
+            EXPECT_EQ(input->backColor(), lit) << input->name();
+        EXPECT_EQ(m.containerselector.backColor(), containerLit ? lit : containerBefore);
+        EXPECT_EQ(m.streamdimension.backColor(), column); // only the type column
 
         m.diskspace.userMouseUp();
 
-        for (const Control* restored : std::initializer_list<const Control*>{
-                 &m.lenght, &m.framerate, &m.containerselector, &m.streamlist})
-            EXPECT_EQ(restored->backColor(), normal) << restored->name();
-        EXPECT_EQ(m.streamdimension.backColor(), columnBefore);
+        for (const Control* input : inputs)
+            EXPECT_EQ(input->backColor(), normal) << input->name();
     }
 }
 

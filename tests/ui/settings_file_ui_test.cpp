@@ -1,28 +1,47 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A settings file Norv cannot use as it is: unreadable, unwritable, in the
-// way of a folder, or garbage. Norv starts with what it can read (English and
-// no overhead where it reads nothing), shows no message, keeps the user's
-// choices for the run, and leaves every other value in the file alone.
-#include "stream_ui_actions.h"
+// The settings through the real file. Norv starts with what it can read
+// (English and no overhead where it reads nothing), even from a file it
+// cannot use as it is (unreadable, unwritable, in the way of a folder, or
+// garbage), shows no message, keeps the user's choices for the run and, where
+// it can write, for the next run, and leaves every other value alone.
+#include "widget_harness.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLabel>
-
-#include <random>
 
 #include <sys/stat.h>
 
 namespace norv::test {
 namespace {
 
-using Mode = QFileDevice::Permissions;
+// What the running program shows of the two settings, and no message.
+void expectSettings(bool italian, bool overhead)
+{
+    EXPECT_EQ(UiNorv::widget<QLabel>("Norv_main", "Label1")->text(), italian ? "Spazio su disco" : "Diskspace");
+    EXPECT_EQ(UiNorv::widget<QComboBox>("Norv_main", "containerselector")->isEnabled(), overhead);
+    EXPECT_EQ(shownError(), QString());
+}
 
-const QByteArray kStored = QByteArrayLiteral("[Other]\nkeep=yes\n\n[Options]\nLanguage=Italiano\nOverhead=1\n");
-const QByteArray kStoredItalianOnly = QByteArrayLiteral("[Other]\nkeep=yes\n\n[Options]\nLanguage=Italiano\nOverhead=0\n");
+QCheckBox* overheadBox() { return UiNorv::widget<QCheckBox>("Norv_option", "overhead"); }
+QRadioButton* italianButton() { return UiNorv::widget<QRadioButton>("Norv_option", "lingua(0)"); }
 
-QString confPath(const SettingsDir& dir) { return dir.path() + QStringLiteral("/Norv/Norv.conf"); }
+// The user sets both in the Options window and closes it with the frame; a
+// new Options window reads the store again.
+void chooseInOptions(bool italian, bool overhead)
+{
+    platformClick(button("Norv_main", "Option"));
+    platformClick(UiNorv::widget<QRadioButton>("Norv_option", italian ? "lingua(0)" : "lingua(1)"));
+    if (overheadBox()->isChecked() != overhead)
+        platformClick(overheadBox());
+    UiNorv::window("Norv_option")->close();
+    QTest::qWait(0);
+    expectSettings(italian, overhead);
+    platformClick(button("Norv_main", "Option"));
+    EXPECT_EQ(italianButton()->isChecked(), italian);
+    EXPECT_EQ(overheadBox()->isChecked(), overhead);
+}
 
 void writeFile(const QString& path, const QByteArray& bytes)
 {
@@ -43,245 +62,119 @@ QByteArray bytesOf(const QString& path)
 QString valueInFile(const QString& path, const char* key)
 {
     QTemporaryDir elsewhere;
-    const QString copy = elsewhere.path() + QStringLiteral("/copy.conf");
+    const QString copy = elsewhere.path() + "/copy.conf";
     if (!QFile::copy(path, copy))
         return QStringLiteral("<no copy>");
-    return QSettings(copy, QSettings::IniFormat).value(QLatin1String(key)).toString();
+    return QSettings(copy, QSettings::IniFormat).value(key).toString();
 }
 
-// The mode bits alone, without what they mean for this user.
-Mode modeOf(const QString& path)
+// Bytes that look random, the same every run.
+QByteArray noise()
 {
-    return QFile::permissions(path) & ~Mode(QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser);
-}
-
-// Restricts a path's mode for one test and gives it back, also on failure.
-class ModeGuard {
-public:
-    ModeGuard(QString path, Mode mode) : m_path(std::move(path)), m_original(QFile::permissions(m_path))
-    {
-        QFile::setPermissions(m_path, mode);
-    }
-    ~ModeGuard() { QFile::setPermissions(m_path, m_original); }
-
-private:
-    QString m_path;
-    Mode m_original;
-};
-
-QString shownError()
-{
-    QWidget* window = UiNorv::window("Norv_error");
-    return window && window->isVisible() ? UiNorv::widget<QLabel>("Norv_error", "errordescription")->text()
-                                         : QString();
-}
-
-// What the running program shows of the two settings, and no message.
-void expectSettings(bool italian, bool overhead)
-{
-    EXPECT_EQ(UiNorv::widget<QLabel>("Norv_main", "Label1")->text(),
-              italian ? QStringLiteral("Spazio su disco") : QStringLiteral("Diskspace"));
-    EXPECT_EQ(UiNorv::widget<QComboBox>("Norv_main", "containerselector")->isEnabled(), overhead);
-    EXPECT_EQ(shownError(), QString());
-}
-
-QWidget* openOptions()
-{
-    platformClick(UiNorv::widget<QPushButton>("Norv_main", "Option"));
-    QWidget* options = UiNorv::window("Norv_option");
-    EXPECT_TRUE(options && options->isVisible());
-    return options;
-}
-
-// The user sets both in the Options window and closes it with the frame.
-void chooseInOptions(bool italian, bool overhead)
-{
-    QWidget* options = openOptions();
-    platformClick(UiNorv::widget<QRadioButton>("Norv_option", italian ? "lingua(0)" : "lingua(1)"));
-    auto* box = UiNorv::widget<QCheckBox>("Norv_option", "overhead");
-    if (box->isChecked() != overhead)
-        platformClick(box);
-    options->close();
-    QTest::qWait(0);
-}
-
-// A new Options window reads the store again.
-void expectOptionsShow(bool italian, bool overhead)
-{
-    QWidget* options = openOptions();
-    EXPECT_EQ(UiNorv::widget<QRadioButton>("Norv_option", "lingua(0)")->isChecked(), italian);
-    EXPECT_EQ(UiNorv::widget<QRadioButton>("Norv_option", "lingua(1)")->isChecked(), !italian);
-    EXPECT_EQ(UiNorv::widget<QCheckBox>("Norv_option", "overhead")->isChecked(), overhead);
-    options->close();
-    QTest::qWait(0);
-}
-
-TEST(SettingsFileUi, UnreadableFileGivesTheDefaultsAndIsLeftAsItWas)
-{
-    SettingsDir settings;
-    const QString path = confPath(settings);
-    writeFile(path, kStored);
-    {
-        const ModeGuard locked(path, {});
-        // Root reads through any mode: then the stored values apply.
-        const bool readable = QFile(path).open(QIODevice::ReadOnly);
-        {
-            UiNorv norv(settings);
-            expectSettings(readable, readable);
-        }
-        EXPECT_EQ(modeOf(path), Mode());
-    }
-    EXPECT_EQ(bytesOf(path), kStored);
-}
-
-struct Unwritable {
-    const char* name;
-    bool folder; // the folder read-only, else the file
-};
-
-class UnwritableSettingsUi : public ::testing::TestWithParam<Unwritable> {};
-
-TEST_P(UnwritableSettingsUi, ChoicesHoldForTheRunAndTheFileIsLeftAsItWas)
-{
-    SettingsDir settings;
-    const QString path = confPath(settings);
-    writeFile(path, kStoredItalianOnly);
-    const QString target = GetParam().folder ? QFileInfo(path).path() : path;
-    const ModeGuard locked(target, QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup |
-                                       QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther);
-    // Root writes through any mode: then the choices reach the file.
-    const bool writable = QFileInfo(target).isWritable();
-    {
-        UiNorv norv(settings);
-        // State: the stored settings apply.
-        expectSettings(true, false);
-
-        // Action: the user switches to English and the overhead on.
-        chooseInOptions(false, true);
-
-        // Expected: the rest of the run reads them back.
-        expectSettings(false, true);
-        expectOptionsShow(false, true);
-    }
-    if (writable) {
-        EXPECT_EQ(valueInFile(path, "Options/Language"), QStringLiteral("English"));
-        EXPECT_EQ(valueInFile(path, "Options/Overhead"), QStringLiteral("1"));
-    } else {
-        EXPECT_EQ(bytesOf(path), kStoredItalianOnly);
-    }
-    EXPECT_EQ(valueInFile(path, "Other/keep"), QStringLiteral("yes"));
-}
-
-INSTANTIATE_TEST_SUITE_P(Places, UnwritableSettingsUi,
-                         ::testing::Values(Unwritable{"ReadOnlyFile", false}, Unwritable{"ReadOnlyFolder", true}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-// Something else stands where the file or its folder should be.
-struct InTheWay {
-    enum Kind { Folder, File, Pipe };
-    const char* name;
-    const char* path; // under the settings directory
-    Kind kind;
-};
-
-class SettingsInTheWayUi : public ::testing::TestWithParam<InTheWay> {};
-
-TEST_P(SettingsInTheWayUi, DefaultsThenChoicesHoldForTheRun)
-{
-    const InTheWay& p = GetParam();
-    SettingsDir settings;
-    const QString path = settings.path() + QLatin1Char('/') + QLatin1String(p.path);
-    if (p.kind == InTheWay::Folder) {
-        ASSERT_TRUE(QDir().mkpath(path));
-    } else if (p.kind == InTheWay::Pipe) {
-        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
-        ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0); // opening it would block
-    } else {
-        writeFile(path, "not settings");
-    }
-    {
-        UiNorv norv(settings);
-        expectSettings(false, false);
-        chooseInOptions(true, true);
-        expectSettings(true, true);
-        expectOptionsShow(true, true);
-    }
-    if (p.kind == InTheWay::Folder) {
-        EXPECT_TRUE(QFileInfo(path).isDir());
-        EXPECT_TRUE(QDir(path).isEmpty());
-    } else if (p.kind == InTheWay::Pipe) {
-        struct stat info {};
-        ASSERT_EQ(stat(QFile::encodeName(path).constData(), &info), 0);
-        EXPECT_TRUE(S_ISFIFO(info.st_mode));
-    } else {
-        EXPECT_EQ(bytesOf(path), QByteArray("not settings"));
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Places, SettingsInTheWayUi,
-                         ::testing::Values(InTheWay{"FolderInPlaceOfTheFile", "Norv/Norv.conf", InTheWay::Folder},
-                                           InTheWay{"FileInPlaceOfTheFolder", "Norv", InTheWay::File},
-                                           InTheWay{"PipeInPlaceOfTheFile", "Norv/Norv.conf", InTheWay::Pipe}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-// The whole literal, NUL bytes included.
-template <std::size_t N>
-QByteArray bytes(const char (&text)[N])
-{
-    return QByteArray(text, qsizetype(N - 1));
-}
-
-QByteArray randomBytes(int size)
-{
-    std::mt19937 random(20240607); // the same bytes every run
-    QByteArray bytes(size, '\0');
-    for (char& b : bytes)
-        b = char(random() & 0xff);
+    QByteArray bytes;
+    for (int i = 0; bytes.size() < 4096; ++i)
+        bytes += QCryptographicHash::hash(QByteArray::number(i), QCryptographicHash::Sha256);
     return bytes;
 }
 
-// A garbled file; another group written before the garbage must survive.
-struct Garbage {
+enum class Wrong { NoFileYet, Unreadable, ReadOnlyFile, ReadOnlyFolder, FolderAsFile, FileAsFolder, PipeAsFile,
+                   Garbled };
+
+struct FileCase {
     const char* name;
-    QByteArray options;
-    bool italian;
+    Wrong wrong;
+    QByteArray options; // written after another group that must survive
+    bool italian;       // what Norv reads where it can read the file
     bool overhead;
 };
 
-class GarbageSettingsUi : public ::testing::TestWithParam<Garbage> {};
+class SettingsFileUi : public ::testing::TestWithParam<FileCase> {};
 
-TEST_P(GarbageSettingsUi, ReadsWhatItCanAndKeepsTheRest)
+TEST_P(SettingsFileUi, StartsWithWhatItReadsAndKeepsTheChoices)
 {
-    const Garbage& g = GetParam();
+    using P = QFileDevice::Permission;
+    const FileCase& f = GetParam();
     SettingsDir settings;
-    const QString path = confPath(settings);
-    writeFile(path, QByteArrayLiteral("[Other]\nkeep=yes\n") + g.options);
-    {
-        UiNorv norv(settings);
-        expectSettings(g.italian, g.overhead);
+    const QString path = settings.path() + "/Norv/Norv.conf";
+    const QString folder = QFileInfo(path).path();
+    const QByteArray content = "[Other]\nkeep=yes\n" + f.options;
+    QString locked; // a path whose mode the case restricts
+    if (f.wrong == Wrong::FolderAsFile) {
+        ASSERT_TRUE(QDir().mkpath(path));
+    } else if (f.wrong == Wrong::FileAsFolder) {
+        writeFile(folder, "not settings");
+    } else if (f.wrong == Wrong::PipeAsFile) {
+        ASSERT_TRUE(QDir().mkpath(folder));
+        ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0); // opening it would block
+    } else if (f.wrong != Wrong::NoFileYet) {
+        writeFile(path, content);
+        if (f.wrong != Wrong::Garbled)
+            locked = f.wrong == Wrong::ReadOnlyFolder ? folder : path;
     }
-    // Start-up leaves the two keys as it writes them, and the other group.
-    EXPECT_EQ(valueInFile(path, "Options/Language"), g.italian ? QStringLiteral("Italiano") : QStringLiteral("English"));
-    EXPECT_EQ(valueInFile(path, "Options/Overhead"), g.overhead ? QStringLiteral("1") : QStringLiteral("0"));
-    EXPECT_EQ(valueInFile(path, "Other/keep"), QStringLiteral("yes"));
+    const QFileDevice::Permissions original = QFile::permissions(locked);
+    if (!locked.isEmpty()) // writable by nobody; unreadable too where the case says
+        QFile::setPermissions(locked,
+                              f.wrong == Wrong::Unreadable ? QFileDevice::Permissions() : P::ReadOwner | P::ExeOwner);
+    // Root reads and writes through any mode: then the file works as ever.
+    const bool readable = f.wrong != Wrong::Unreadable || QFile(path).open(QIODevice::ReadOnly);
+    const bool writable = f.wrong == Wrong::Garbled || f.wrong == Wrong::NoFileYet ||
+                          (!locked.isEmpty() && QFileInfo(locked).isWritable());
+    {
+        // State: what could be read applies.
+        UiNorv norv(settings);
+        expectSettings(f.italian && readable, f.overhead && readable);
+
+        // Action: the user chooses the other language and overhead, then
+        // closes Norv. Expected: the rest of the run reads them back.
+        chooseInOptions(!f.italian, !f.overhead);
+        UiNorv::window("Norv_main")->close();
+        QTest::qWait(0);
+        EXPECT_EQ(UiNorv::window("Norv_main"), nullptr);
+    }
+    if (!locked.isEmpty())
+        QFile::setPermissions(locked, original);
+    if (writable) {
+        // Expected: the file holds the choices beside the rest, and the next
+        // run starts with them.
+        EXPECT_EQ(valueInFile(path, "Options/Language"), f.italian ? "English" : "Italiano");
+        EXPECT_EQ(valueInFile(path, "Options/Overhead"), f.overhead ? "0" : "1");
+        if (f.wrong != Wrong::NoFileYet) {
+            EXPECT_EQ(valueInFile(path, "Other/keep"), "yes");
+        }
+        UiNorv next(settings);
+        expectSettings(!f.italian, !f.overhead);
+    } else if (!locked.isEmpty()) {
+        EXPECT_EQ(bytesOf(path), content);
+    } else if (f.wrong == Wrong::FolderAsFile) {
+        EXPECT_TRUE(QFileInfo(path).isDir() && QDir(path).isEmpty());
+    } else if (f.wrong == Wrong::FileAsFolder) {
+        EXPECT_EQ(bytesOf(folder), "not settings");
+    } else { // still the pipe
+        EXPECT_TRUE(QFileInfo(path).exists() && !QFileInfo(path).isFile() && !QFileInfo(path).isDir());
+    }
 }
 
-const Garbage kGarbage[] = {
-    {"RandomBytes", randomBytes(4096), false, false},
-    {"HalfWritten", QByteArrayLiteral("[Options]\nLanguage=Italiano\nOver"), true, false},
-    {"CutInAValue", QByteArrayLiteral("[Options]\nOverhead=1\nLanguage=Ital"), false, true},
-    {"NulLinesAround", bytes("\0\0\0\n[Options]\nLanguage=Italiano\nOverhead=1\n\0\0\n"), true, true},
-    {"NulBeforeTheGroup", bytes("\0\0[Options]\nLanguage=Italiano\nOverhead=1\n"), false, false},
-    {"NulInsideTheValues", bytes("[Options]\nLanguage=Itali\0ano\nOverhead=\0" "1\n"), false, false},
-    {"BrokenLinesAround",
-     QByteArrayLiteral("no equals sign\n=\n[[[\n[Options]\nLanguage=Italiano\nOverhead=1\n]]]\n=orphan\n"), true,
-     true},
-    {"SerialisedValues",
-     QByteArrayLiteral("[Options]\nLanguage=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x5junk)\nOverhead=@Rect(1 1 1 1)\n"),
+const QByteArray kStored = "[Options]\nLanguage=Italiano\nOverhead=0\n";
+
+const FileCase kFiles[] = {
+    {"NoFileYet", Wrong::NoFileYet, {}, false, false},
+    {"Unreadable", Wrong::Unreadable, kStored, true, false},
+    {"ReadOnlyFile", Wrong::ReadOnlyFile, kStored, true, false},
+    {"ReadOnlyFolder", Wrong::ReadOnlyFolder, kStored, true, false},
+    {"FolderInPlaceOfTheFile", Wrong::FolderAsFile, {}, false, false},
+    {"FileInPlaceOfTheFolder", Wrong::FileAsFolder, {}, false, false},
+    {"PipeInPlaceOfTheFile", Wrong::PipeAsFile, {}, false, false},
+    {"RandomBytes", Wrong::Garbled, noise(), false, false},
+    {"CutInAValue", Wrong::Garbled, "[Options]\nOverhead=1\nLanguage=Ital", false, true},
+    {"NulInsideTheValues", Wrong::Garbled, QByteArrayLiteral("[Options]\nLanguage=Itali\0ano\nOverhead=\0" "1\n"),
      false, false},
+    {"BrokenLinesAround", Wrong::Garbled,
+     "no equals sign\n=\n[[[\n[Options]\nLanguage=Italiano\nOverhead=1\n]]]\n=orphan\n", true, true},
+    {"SerialisedValues", Wrong::Garbled,
+     "[Options]\nLanguage=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x5junk)\nOverhead=@Rect(1 1 1 1)\n", false, false},
 };
 
-INSTANTIATE_TEST_SUITE_P(Files, GarbageSettingsUi, ::testing::ValuesIn(kGarbage),
+INSTANTIATE_TEST_SUITE_P(Files, SettingsFileUi, ::testing::ValuesIn(kFiles),
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
