@@ -126,6 +126,7 @@ public:
     void videoqualitys_Change();
 
     // Stream list.
+    bool hasVideoRow(); // a row typed exactly "Video"
     void AddStreamButton_Click();
     void RemoveStreamButton_Click();
     void streamlist_MouseDown();

@@ -37,15 +37,11 @@ void AddStream::Add_Click()
 {
     NormalizeStreamSize();
     auto& main = application().form<Norv_main>();
-    bool hasVideo = false;
-    for (int i = 0; i < main.streamlist.listCount(); ++i)
-        hasVideo = hasVideo || main.streamlist.item(i) == "Video";
+    const bool hasVideo = main.hasVideoRow();
     const std::string type = streamtype.text();
     if (hasVideo && type == "Video") {
         // The dialog stays open underneath, with its inputs.
-        auto& error = application().form<Norv_error>();
-        error.show();
-        error.errordescription.setCaption("Numero massimo di flussi video consentiti: 1");
+        application().form<Norv_error>().showMessage("Numero massimo di flussi video consentiti: 1");
     } else {
         appendRow(type, dimensionestream.text());
         hide();

@@ -8,13 +8,19 @@
 
 namespace norv {
 
+bool Norv_main::hasVideoRow()
+{
+    for (int i = 0; i < streamlist.listCount(); ++i)
+        if (streamlist.item(i) == "Video")
+            return true;
+    return false;
+}
+
 void Norv_main::AddStreamButton_Click()
 {
-    bool hasVideo = false;
-    for (int i = 0; i < streamlist.listCount(); ++i)
-        hasVideo = hasVideo || streamlist.item(i) == "Video";
+    const bool video = hasVideoRow();
     auto& dialog = application().form<AddStream>();
-    dialog.streamtype.setListIndex(hasVideo ? 1 : 0);
+    dialog.streamtype.setListIndex(video ? 1 : 0);
     dialog.dimensionestream.setText("0");
     dialog.tipodimensione(0).setValue(true);
     dialog.show(true);
