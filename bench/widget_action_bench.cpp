@@ -35,10 +35,8 @@ public:
         main().lenght.setText("5400");
         for (int i = 0; i < 20; ++i) {
             const bool video = i == 0;
-            main().streamlist.addItem(video ? "Video" : "Audio");
-            main().streampercentual.addItem(video ? "100%" : "");
-            main().streamdimension.addItem(video ? "" : "32000");
-            main().dimensiontype.addItem(video ? "" : "bit/s");
+            main().appendStreamRow(video ? "Video" : "Audio", video ? "100%" : "",
+                                   video ? "" : "32000", video ? "" : "bit/s");
         }
         main().streamlist_DblClick(); // the video gets what 19 audio tracks leave
         QWidget* top = widget<QWidget>("Norv_main");

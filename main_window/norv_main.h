@@ -127,6 +127,9 @@ public:
 
     // Stream list.
     bool hasVideoRow(); // a row typed exactly "Video"
+    // One row in the four working columns at once, so they stay parallel.
+    void appendStreamRow(const std::string& type, const std::string& percent,
+                         const std::string& size, const std::string& unit);
     void AddStreamButton_Click();
     void RemoveStreamButton_Click();
     void streamlist_MouseDown();

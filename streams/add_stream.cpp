@@ -55,10 +55,8 @@ void AddStream::appendRow(const std::string& type, const std::string& value)
     auto& main = application().form<Norv_main>();
     const bool percent = tipodimensione.selected() == 2;
     const bool bytes = tipodimensione.selected() == 1;
-    main.streamlist.addItem(type);
-    main.streampercentual.addItem(percent ? value + "%" : "");
-    main.streamdimension.addItem(percent ? "" : value);
-    main.dimensiontype.addItem(percent ? "" : bytes ? "bytes" : "bit/s");
+    main.appendStreamRow(type, percent ? value + "%" : "", percent ? "" : value,
+                         percent ? "" : bytes ? "bytes" : "bit/s");
 }
 
 void AddStream::Abort_Click() { hide(); }

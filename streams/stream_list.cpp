@@ -16,6 +16,15 @@ bool Norv_main::hasVideoRow()
     return false;
 }
 
+void Norv_main::appendStreamRow(const std::string& type, const std::string& percent,
+                                const std::string& size, const std::string& unit)
+{
+    streamlist.addItem(type);
+    streampercentual.addItem(percent);
+    streamdimension.addItem(size);
+    dimensiontype.addItem(unit);
+}
+
 void Norv_main::AddStreamButton_Click()
 {
     const bool video = hasVideoRow();

@@ -50,10 +50,7 @@ public:
     void addRow(const std::string& type, const std::string& percent, const std::string& size,
                 const std::string& unit)
     {
-        main().streamlist.addItem(type);
-        main().streampercentual.addItem(percent);
-        main().streamdimension.addItem(size);
-        main().dimensiontype.addItem(unit);
+        main().appendStreamRow(type, percent, size, unit);
     }
 
     // The error window's message, or "" when it is not shown.

@@ -267,10 +267,7 @@ inline void addStream(Type type, const QString& value, Sized option, bool keysAl
 // A row straight into the model, where the dialog would only cost time.
 inline void addRow(Norv_main& m, const char* type, const char* percent, const char* size, const char* unit)
 {
-    m.streamlist.addItem(type);
-    m.streampercentual.addItem(percent);
-    m.streamdimension.addItem(size);
-    m.dimensiontype.addItem(unit);
+    m.appendStreamRow(type, percent, size, unit);
 }
 
 // A video row as the dialog appends it; the quality controls follow at the
