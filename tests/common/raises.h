@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "common/numbers.h"
 #include "common/run_time_error.h"
-
-#include <string>
 
 namespace norv::test {
 
@@ -18,17 +15,6 @@ int raised(F&& f)
         return error.number();
     }
     return 0;
-}
-
-// A number text written with the point as decimal and the comma as group
-// separator, rewritten into the given locale's notation.
-inline std::string inLocale(std::string text, const NumberLocale& locale)
-{
-    if (locale.decimal == ".")
-        return text;
-    for (char& c : text)
-        c = c == '.' ? ',' : c == ',' ? '.' : c;
-    return text;
 }
 
 } // namespace norv::test

@@ -4,35 +4,25 @@
 #include "support/norv_fixture.h"
 
 #include <string>
+#include <tuple>
 
 namespace norv::test {
 
-// Multiples of 16 on both axes: the sliders count 16-pixel steps.
-inline void useMultiplesOf16(Norv_main& m)
+// The ratio p1:p2, then the same size multiple on both axes, written by code.
+inline void setShape(Norv_main& m, const char* p1, const char* p2, const char* multiple)
 {
-    m.xdivisible.setText("16");
-    m.ydivisible.setText("16");
+    m.prop1.setText(p1);
+    m.prop2.setText(p2);
+    m.xdivisible.setText(multiple);
+    m.ydivisible.setText(multiple);
 }
 
-inline void expectFrame(const Norv_main& m, const std::string& width, const std::string& height,
-                        int widthSlider, int heightSlider)
+// Width and height texts, the two size sliders and, where given, the quality slider.
+inline void expectFrame(const Norv_main& m, std::string w, std::string h, int ws, int hs, int qs = 0)
 {
-    EXPECT_EQ(m.fwidth.text(), width);
-    EXPECT_EQ(m.fheight.text(), height);
-    EXPECT_EQ(m.fwidths.value(), widthSlider);
-    EXPECT_EQ(m.fheights.value(), heightSlider);
+    EXPECT_EQ(std::tuple(m.fwidth.text(), m.fheight.text(), m.fwidths.value(), m.fheights.value(),
+                         qs ? m.videoqualitys.value() : 0),
+              std::tuple(w, h, ws, hs, qs));
 }
-
-// The worked examples' state: 720 x 576 at ratio 720:576, multiples 16, 25 fps
-// and a video stream of 1000000 bit/s, so the quality controls are enabled.
-class GeometryExample : public BothLocales {
-protected:
-    void SetUp() override
-    {
-        useMultiplesOf16(norv.start());
-        norv.addRow("Video", "", "1000000", "bit/s");
-        norv.main().ParseFields();
-    }
-};
 
 } // namespace norv::test

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window as start-up leaves it, the tab order, and the windows
-// beside the main one.
+// The main window as start-up leaves it, the windows beside it, the tab
+// order, and the two ways the user ends the program: Termina in the error
+// window, or the main window's frame close.
 #include "widget_harness.h"
 
 #include <QTimer>
@@ -11,98 +12,61 @@
 namespace norv::test {
 namespace {
 
-TEST(MainWindowUi, StartUpShowsTheStartStateInRealWidgets)
-{
-    SettingsDir settings;
-    UiNorv norv(settings);
+class MainWindowUi : public ::testing::TestWithParam<bool> {};
 
-    EXPECT_EQ(UiNorv::window("Norv_main")->windowTitle(), "Norv2");
-    const std::pair<const char*, const char*> texts[] = {
-        {"framerate", "25"}, {"properror", "0%"}, {"fwidth", "720"}, {"fheight", "576"}};
-    for (const auto& [name, text] : texts)
-        EXPECT_EQ(field(name)->text(), text) << name;
-    for (const auto& [name, value] : {std::pair{"fwidths", 720}, std::pair{"fheights", 576}}) {
-        const QSlider* s = slider(name);
-        EXPECT_EQ(std::tuple(s->minimum(), s->maximum(), s->value()), std::tuple(1, 2000, value)) << name;
-        EXPECT_TRUE(s->toolTip().isEmpty()) << name; // no value tip while dragged
-    }
-    auto* container = UiNorv::widget<QComboBox>("Norv_main", "containerselector");
-    ASSERT_EQ(container->count(), 3);
-    EXPECT_EQ((QStringList{container->itemText(0), container->itemText(1), container->itemText(2)}),
-              (QStringList{"AVI", "", "OGM"}));
-    EXPECT_EQ(container->currentText(), "AVI");
-    EXPECT_FALSE(container->isEnabled());
-    EXPECT_FALSE(field("videoquality")->isEnabled());
-    EXPECT_FALSE(slider("videoqualitys")->isEnabled());
-    EXPECT_EQ(QApplication::focusWidget(), field("diskspace"));
-    // The proportion error is shown on the menu colour and takes no input.
-    EXPECT_FALSE(field("properror")->isEnabled());
-    EXPECT_EQ(field("properror")->palette().color(QPalette::Disabled, QPalette::Base),
-              QApplication::palette("QMenu").color(QPalette::Window));
-}
-
-TEST(MainWindowUi, TabKeyWalksTheDesignOrderAndTheModelFollows)
-{
-    // State: overhead on and a video bitrate, so that every control of the
-    // order is enabled and takes the focus.
-    SettingsDir settings;
-    UiNorv norv(settings);
-    platformClick(button("Norv_main", "Option"));
-    platformClick(UiNorv::widget<QCheckBox>("Norv_option", "overhead"));
-    activate(UiNorv::window("Norv_main"));
-    addVideoRow(norv.model(), "1000000");
-
-    // Action: Tab, control by control, once round the window; the display-only
-    // stream columns are never among them. The arrows in the container list.
-    const char* const order[] = {"lenght",       "framerate",    "containerselector", "prop1",
-                                 "prop2",        "xdivisible",   "ydivisible",        "AddStreamButton",
-                                 "RemoveStreamButton",           "streamlist",        "fwidth",
-                                 "fheight",      "videoquality", "About",             "fwidths",
-                                 "fheights",     "videoqualitys", "Option",           "diskspace"};
-    field("diskspace")->setFocus(Qt::OtherFocusReason);
-    for (const char* expected : order) {
-        press(Qt::Key_Tab);
-        // Expected: the widget and the model agree on where the focus is.
-        ASSERT_NE(QApplication::focusWidget(), nullptr);
-        EXPECT_EQ(QApplication::focusWidget()->objectName(), expected);
-        ASSERT_NE(norv.model().activeControl(), nullptr);
-        EXPECT_EQ(norv.model().activeControl()->name(), expected);
-        if (norv.model().activeControl() == &norv.model().containerselector) {
-            press(Qt::Key_Down);
-            press(Qt::Key_Down);
-            EXPECT_EQ(UiNorv::widget<QComboBox>("Norv_main", "containerselector")->currentText(), "OGM");
-            EXPECT_EQ(norv.model().containerselector.listIndex(), 2);
-        }
-    }
-}
-
-// How the user ends the program: Termina in the error window, or the main
-// window's frame close.
-class ProgramEndUi : public ::testing::TestWithParam<bool> {};
-
-TEST_P(ProgramEndUi, OptionAndAboutOpenModelessThenEveryWindowCloses)
+TEST_P(MainWindowUi, StartStateSideWindowsTabOrderAndEnd)
 {
     const bool termina = GetParam();
-    SettingsDir settings;
-    UiNorv norv(settings);
-    QWidget* main = UiNorv::window("Norv_main");
-    QWidget* options = UiNorv::window("Norv_option");
-    ASSERT_NE(options, nullptr) << "made hidden by the start-up's language step";
+    UiNorv norv;
+    // Expected: the widgets show the start state, the focus in diskspace.
+    const auto text = [](const char* name) { return field(name)->text(); };
+    EXPECT_EQ((QStringList{text("framerate"), text("properror"), text("fwidth"), text("fheight")}),
+              (QStringList{"25", "0%", "720", "576"}));
+    for (const auto& [name, value] : {std::pair{"fwidths", 720}, {"fheights", 576}})
+        EXPECT_EQ(std::tuple(slider(name)->minimum(), slider(name)->maximum(), slider(name)->value()),
+                  std::tuple(1, 2000, value));
+    auto* container = UiNorv::widget<QComboBox>("Norv_main", "containerselector");
+    EXPECT_EQ((QStringList{container->currentText(), container->itemText(1), container->itemText(2),
+                           QString::number(container->count())}),
+              (QStringList{"AVI", "", "OGM", "3"}));
+    EXPECT_FALSE(container->isEnabled() || field("videoquality")->isEnabled() ||
+                 slider("videoqualitys")->isEnabled() || field("properror")->isEnabled());
+    EXPECT_EQ(QApplication::focusWidget(), field("diskspace"));
+    // The proportion error is shown on the menu colour.
+    EXPECT_EQ(field("properror")->palette().color(QPalette::Disabled, QPalette::Base),
+              QApplication::palette("QMenu").color(QPalette::Window));
 
-    // Action: Option, About (the main window still takes clicks), Option again.
+    // Action: Option, overhead on, About (the main window still takes
+    // clicks), Option again. Expected: one Options window.
     platformClick(button("Norv_main", "Option"));
-    EXPECT_TRUE(options->isVisible());
-    activate(main);
+    platformClick(UiNorv::widget<QCheckBox>("Norv_option", "overhead"));
     platformClick(button("Norv_main", "About"));
     ASSERT_TRUE(UiNorv::window("AboutForm") && UiNorv::window("AboutForm")->isVisible());
     platformClick(button("Norv_main", "Option"));
-    // Expected: one Options window, brought forward.
     const QWidgetList tops = QApplication::topLevelWidgets();
     EXPECT_EQ(std::count_if(tops.begin(), tops.end(), [](QWidget* w) { return w->objectName() == "Norv_option"; }), 1);
 
+    // Action: with a video bitrate, so that every control of the order is
+    // enabled, Tab once round the window. Expected: never into the
+    // display-only stream columns; the widget and the model agree on where
+    // the focus is.
+    QWidget* main = UiNorv::window("Norv_main");
+    activate(main);
+    addVideoRow(norv.model(), "1000000");
+    const char* const order[] = {"lenght", "framerate", "containerselector", "prop1", "prop2", "xdivisible",
+                                 "ydivisible", "AddStreamButton", "RemoveStreamButton", "streamlist", "fwidth",
+                                 "fheight", "videoquality", "About", "fwidths", "fheights", "videoqualitys", "Option",
+                                 "diskspace"};
+    field("diskspace")->setFocus(Qt::OtherFocusReason);
+    for (const char* expected : order) {
+        press(Qt::Key_Tab);
+        ASSERT_TRUE(QApplication::focusWidget() && norv.model().activeControl());
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), expected);
+        EXPECT_EQ(norv.model().activeControl()->name(), expected);
+    }
+
     // Action: a run-time error, then Termina; or the main window closed.
     if (termina) {
-        activate(main);
         type("xdivisible", "*16px");
         ASSERT_FALSE(shownError().isEmpty());
     }
@@ -115,14 +79,13 @@ TEST_P(ProgramEndUi, OptionAndAboutOpenModelessThenEveryWindowCloses)
     QTimer::singleShot(10000, main, [] { QCoreApplication::exit(1); }); // gone with the window
     EXPECT_EQ(QApplication::exec(), 0) << "still running";
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-
     // Expected: the program ended and no window is left.
     EXPECT_FALSE(norv.app.running());
     for (const char* name : {"Norv_main", "Norv_error", "Norv_option", "AboutForm", "AddStream"})
         EXPECT_EQ(UiNorv::window(name), nullptr) << name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Ends, ProgramEndUi, ::testing::Values(true, false),
+INSTANTIATE_TEST_SUITE_P(Ends, MainWindowUi, ::testing::Values(true, false),
                          [](const auto& info) { return info.param ? "Termina" : "MainWindowClosed"; });
 
 } // namespace
