@@ -164,6 +164,7 @@ void Binder::attach(Control& control, QWidget* widget, std::function<void()> syn
     widget->setObjectName(q(control.name()));
     m_controls[widget] = &control;
     m_widgets[&control] = widget;
+    m_syncs[widget] = sync;
     sync();
     std::weak_ptr<bool> alive = m_alive;
     control.changed.subscribe([alive, sync] {
@@ -191,10 +192,16 @@ void Binder::syncWindow()
     }
 }
 
-void Binder::syncOptions()
+// A user's input goes to the model; then the widget shows the model again,
+// since the model may have clamped or refused it. The window may close
+// during the action, and then nothing more is written.
+void Binder::fromUser(QWidget* widget, const std::function<void()>& action)
 {
-    for (const auto& sync : m_optionSyncs)
-        sync();
+    if (!m_model)
+        return;
+    action();
+    if (m_model)
+        m_syncs.at(widget)();
 }
 
 QLineEdit* Binder::bind(TextBox& box, QWidget* parent, QRect rect)
@@ -207,11 +214,7 @@ QLineEdit* Binder::bind(TextBox& box, QWidget* parent, QRect rect)
         syncCommon(edit, box, {QPalette::Base});
     });
     connect(edit, &QLineEdit::textEdited, this, [this, edit, &box](const QString& text) {
-        if (!m_model)
-            return;
-        box.userEdit(text.toStdString());
-        if (m_model) // a dropped edit must not leave the field out of step
-            syncText(edit, q(box.text()));
+        fromUser(edit, [&] { box.userEdit(text.toStdString()); });
     });
     edit->installEventFilter(this);
     return edit;
@@ -232,13 +235,7 @@ QSlider* Binder::bind(Slider& slider, QWidget* parent, QRect rect)
         syncCommon(widget, slider, {});
     });
     connect(widget, &QSlider::valueChanged, this, [this, widget, &slider](int value) {
-        if (!m_model)
-            return;
-        slider.userMove(value);
-        if (m_model && widget->value() != slider.value()) {
-            const QSignalBlocker blocker(widget);
-            widget->setValue(slider.value());
-        }
+        fromUser(widget, [&] { slider.userMove(value); });
     });
     return widget;
 }
@@ -295,13 +292,7 @@ QComboBox* Binder::bind(ComboBox& combo, QWidget* parent, QRect rect)
         syncCommon(widget, combo, {QPalette::Base, QPalette::Button});
     });
     connect(widget, &QComboBox::activated, this, [this, widget, &combo](int index) {
-        if (!m_model)
-            return;
-        combo.userSelect(index);
-        if (m_model && widget->currentIndex() != combo.listIndex()) {
-            const QSignalBlocker blocker(widget);
-            widget->setCurrentIndex(combo.listIndex());
-        }
+        fromUser(widget, [&] { combo.userSelect(index); });
     });
     return widget;
 }
@@ -342,24 +333,19 @@ QRadioButton* Binder::bind(OptionButton& option, QWidget* parent, QRect rect)
 {
     auto* widget = new QRadioButton(parent);
     widget->setGeometry(rect);
-    auto sync = [widget, &option] {
+    // Exclusivity is the model's: a group may show no button selected, and
+    // a click toggles only the button clicked until the model answers.
+    widget->setAutoExclusive(false);
+    attach(option, widget, [widget, &option] {
         const QSignalBlocker blocker(widget);
-        // Exclusivity is the model's: a group may show no button selected.
-        widget->setAutoExclusive(false);
         if (widget->isChecked() != option.value())
             widget->setChecked(option.value());
         if (widget->text() != q(option.caption()))
             widget->setText(q(option.caption()));
         syncCommon(widget, option, {});
-    };
-    attach(option, widget, sync);
-    m_optionSyncs.push_back(sync);
-    connect(widget, &QRadioButton::clicked, this, [this, &option] {
-        if (!m_model)
-            return;
-        option.userClick();
-        if (m_model)
-            syncOptions();
+    });
+    connect(widget, &QRadioButton::clicked, this, [this, widget, &option] {
+        fromUser(widget, [&] { option.userClick(); });
     });
     return widget;
 }
@@ -368,21 +354,16 @@ QCheckBox* Binder::bind(CheckBox& check, QWidget* parent, QRect rect)
 {
     auto* widget = new QCheckBox(parent);
     widget->setGeometry(rect);
-    auto sync = [widget, &check] {
+    attach(check, widget, [widget, &check] {
         const QSignalBlocker blocker(widget);
         if (widget->isChecked() != (check.value() == 1))
             widget->setChecked(check.value() == 1);
         if (widget->text() != q(check.caption()))
             widget->setText(q(check.caption()));
         syncCommon(widget, check, {});
-    };
-    attach(check, widget, sync);
-    connect(widget, &QCheckBox::clicked, this, [this, sync, &check] {
-        if (!m_model)
-            return;
-        check.userClick();
-        if (m_model)
-            sync();
+    });
+    connect(widget, &QCheckBox::clicked, this, [this, widget, &check] {
+        fromUser(widget, [&] { check.userClick(); });
     });
     return widget;
 }

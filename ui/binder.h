@@ -69,14 +69,14 @@ private:
     void attach(Control& control, QWidget* widget, std::function<void()> sync);
     bool keyDoubleClick(QObject* watched, QEvent* event);
     void syncWindow();
-    void syncOptions();
+    void fromUser(QWidget* widget, const std::function<void()>& action);
 
     Window* m_model;
     QWidget& m_top;
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
     std::unordered_map<const QWidget*, Control*> m_controls;
     std::unordered_map<const Control*, QWidget*> m_widgets;
-    std::vector<std::function<void()>> m_optionSyncs;
+    std::unordered_map<const QWidget*, std::function<void()>> m_syncs;
 };
 
 } // namespace norv::ui

@@ -42,25 +42,20 @@ QWidget* Desktop::view(const Window& window) const
 
 void Desktop::create(Window& window)
 {
+    const auto asView = [](auto* frame) { return View{frame, &frame->binder()}; };
     View view{};
-    if (auto* main = dynamic_cast<Norv_main*>(&window)) {
-        auto* frame = buildMainWindow(*main);
-        view = {frame, &frame->binder()};
-    } else if (auto* error = dynamic_cast<Norv_error*>(&window)) {
-        auto* frame = buildErrorWindow(*error);
-        view = {frame, &frame->binder()};
-    } else if (auto* options = dynamic_cast<Norv_option*>(&window)) {
-        auto* frame = buildOptionsWindow(*options);
-        view = {frame, &frame->binder()};
-    } else if (auto* about = dynamic_cast<AboutForm*>(&window)) {
-        auto* frame = buildAboutWindow(*about);
-        view = {frame, &frame->binder()};
-    } else if (auto* dialog = dynamic_cast<AddStream*>(&window)) {
-        auto* frame = buildAddStreamDialog(*dialog);
-        view = {frame, &frame->binder()};
-    } else {
+    if (auto* main = dynamic_cast<Norv_main*>(&window))
+        view = asView(buildMainWindow(*main));
+    else if (auto* error = dynamic_cast<Norv_error*>(&window))
+        view = asView(buildErrorWindow(*error));
+    else if (auto* options = dynamic_cast<Norv_option*>(&window))
+        view = asView(buildOptionsWindow(*options));
+    else if (auto* about = dynamic_cast<AboutForm*>(&window))
+        view = asView(buildAboutWindow(*about));
+    else if (auto* dialog = dynamic_cast<AddStream*>(&window))
+        view = asView(buildAddStreamDialog(*dialog));
+    else
         return;
-    }
     m_views[&window] = view;
     window.changed.subscribe([this] { updateOwners(); });
     window.shown.subscribe([this, &window] { updateOwners(&window); });
