@@ -99,10 +99,13 @@ TEST(AddStreamUi, APlanThroughTheModalDialogTheErrorWindowAboveItAndTheKeys)
     EXPECT_EQ(column("streamlist")->count(), 0);
     EXPECT_EQ(openAddStream(), dialog);
 
-    // Action: the percent option clicked, Enter adds a video row; the dialog
+    // Action: the percent option clicked twice, Enter adds a video row; the dialog
     // opened again (on Audio), the user picks Video once more, types 12abc
     // and presses Enter.
-    platformClick(UiNorv::widget("AddStream", "tipodimensione(2)"));
+    auto* percentOption = UiNorv::widget<QRadioButton>("AddStream", "tipodimensione(2)");
+    platformClick(percentOption);
+    platformClick(percentOption); // the model keeps it selected, so must the widget
+    EXPECT_TRUE(percentOption->isChecked());
     press(Qt::Key_Return);
     EXPECT_EQ(rowOf(0), (QStringList{"Video", "100%", "", ""}));
     openAddStream();
