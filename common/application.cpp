@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <new>
+#include <stdexcept>
 
 namespace norv {
 
@@ -16,6 +17,38 @@ Application::~Application()
     // Windows go in reverse order of creation; no unload steps run.
     while (!m_windows.empty())
         m_windows.pop_back();
+}
+
+void Application::registerWindow(std::string name, WindowFactory make)
+{
+    m_factories[std::move(name)] = std::move(make);
+}
+
+Window& Application::form(std::string_view name)
+{
+    if (Window* existing = find(name))
+        return *existing;
+    const auto factory = m_factories.find(name);
+    if (factory == m_factories.end())
+        throw std::logic_error("no window named " + std::string(name));
+    m_windows.push_back(factory->second(*this));
+    Window& w = *m_windows.back();
+    load(w);
+    return w;
+}
+
+Window* Application::find(std::string_view name) const
+{
+    for (const auto& w : m_windows)
+        if (w->name() == name)
+            return w.get();
+    return nullptr;
+}
+
+void Application::unload(std::string_view name)
+{
+    if (Window* w = find(name))
+        unload(*w);
 }
 
 void Application::load(Window& window)

@@ -9,8 +9,11 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace norv {
@@ -29,37 +32,42 @@ public:
     SettingsStore& settings() const { return m_settings; }
     const Numbers& numbers() const { return m_numbers; }
 
-    // The window W, created hidden on first reference; its load step runs then.
+    // Windows are known by name: whoever names one needs no sight of its
+    // class. The program registers how each is made before the first is.
+    using WindowFactory = std::function<std::unique_ptr<Window>(Application&)>;
+    void registerWindow(std::string name, WindowFactory make);
+    template <class W>
+    void registerWindow()
+    {
+        registerWindow(std::string(W::kName), [](Application& app) { return std::make_unique<W>(app); });
+    }
+
+    // The window of that name, created hidden on first reference; its load
+    // step runs then.
+    Window& form(std::string_view name);
+    // The window of that name if it exists, without creating it.
+    Window* find(std::string_view name) const;
+    // Closes the window of that name if it exists: its unload step runs,
+    // then it is destroyed.
+    void unload(std::string_view name);
+    void unload(Window& window);
+
+    // The same for a caller that may see the window's class.
     template <class W>
     W& form()
     {
-        if (W* existing = find<W>())
-            return *existing;
-        auto owned = std::make_unique<W>(*this);
-        W& w = *owned;
-        m_windows.push_back(std::move(owned));
-        load(w);
-        return w;
+        return dynamic_cast<W&>(form(W::kName));
     }
-
-    // The window W if it exists, without creating it.
     template <class W>
     W* find() const
     {
-        for (const auto& w : m_windows)
-            if (auto* p = dynamic_cast<W*>(w.get()))
-                return p;
-        return nullptr;
+        return dynamic_cast<W*>(find(W::kName));
     }
-
-    // Closes W if it exists: its unload step runs, then it is destroyed.
     template <class W>
     void unload()
     {
-        if (W* w = find<W>())
-            unload(*w);
+        unload(W::kName);
     }
-    void unload(Window& window);
 
     std::vector<Window*> windows() const;
     // The program ends when no window is left.
@@ -97,6 +105,7 @@ private:
 
     SettingsStore& m_settings;
     Numbers m_numbers;
+    std::map<std::string, WindowFactory, std::less<>> m_factories;
     std::vector<std::unique_ptr<Window>> m_windows;
     // Closed windows live until the event that closed them has returned:
     // a handler may close its own window.

@@ -23,6 +23,11 @@ constexpr Color Window = 0x80000005; // background of input fields
 constexpr Color ButtonFace = 0x8000000F;
 } // namespace SystemColor
 
+// The main window's two marks: a field that the pressed field depends on
+// turns light red while the mouse button is held, and white after.
+constexpr Color kHighlightColor = rgb(255, 127, 127);
+constexpr Color kNormalColor = rgb(255, 255, 255);
+
 constexpr bool isSystemColor(Color c) { return (c & 0x80000000u) != 0; }
 
 } // namespace norv

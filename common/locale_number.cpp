@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "locale_number.h"
 #include "number_scan.h"
-#include "numbers.h"
 #include "run_time_error.h"
 
 namespace norv {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "numbers.h"
+#include "number_text.h"
 #include "run_time_error.h"
 
 #include <charconv>

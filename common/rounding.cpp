@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "numbers.h"
+#include "rounding.h"
 #include "run_time_error.h"
 
 #include <algorithm>

@@ -3,10 +3,12 @@
 #include "application.h"
 #include "control.h"
 
+#include <stdexcept>
+
 namespace norv {
 
 Window::Window(Application& app, std::string name, std::string caption)
-    : m_app(app), m_name(std::move(name)), m_caption(std::move(caption))
+    : FieldNumbers(app.numbers()), m_app(app), m_name(std::move(name)), m_caption(std::move(caption))
 {
 }
 
@@ -57,17 +59,12 @@ Control* Window::control(std::string_view name) const
     return nullptr;
 }
 
-double Window::LeadingNumber(std::string_view text) const
+Control& Window::named(std::string_view name) const
 {
-    return m_app.numbers().LeadingNumber(text);
+    if (Control* c = control(name))
+        return *c;
+    throw std::logic_error(m_name + " has no control " + std::string(name));
 }
-
-double Window::LocaleNumber(std::string_view text) const
-{
-    return m_app.numbers().LocaleNumber(text);
-}
-
-std::string Window::NumberText(Real value) const { return m_app.numbers().NumberText(value.value()); }
 
 void Window::frameClose() { m_app.unload(*this); }
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "event.h"
-#include "real.h"
+#include "numbers.h"
 
 #include <string>
 #include <string_view>
@@ -15,8 +15,9 @@ class Control;
 
 // A window model: its caption, whether it is shown (and modal), the control
 // that holds its keyboard focus, and its controls. Each window class is named
-// as the window and owns its controls as members named as the controls.
-class Window {
+// as the window, owns its controls as members named as the controls, and
+// reads and writes their texts in the user's number notation.
+class Window : protected FieldNumbers {
 public:
     Window(Application& app, std::string name, std::string caption);
     virtual ~Window() = default;
@@ -39,7 +40,10 @@ public:
     void focus(Control& control);
 
     const std::vector<Control*>& controls() const { return m_controls; }
+    // The control of that name, null when the window has none.
     Control* control(std::string_view name) const;
+    // The control of that name, which the caller knows the window has.
+    Control& named(std::string_view name) const;
 
     // The load step, run once when the window comes into existence.
     virtual void Form_Load() {}
@@ -53,12 +57,6 @@ public:
     Event<> changed;                 // caption, shown, modal
     Event<> shown;                   // every show(): bring the window forward
     Event<Control&> focusRequested;  // focus moved by the program
-
-protected:
-    // The number conversions in the user's notation, for the handlers.
-    double LeadingNumber(std::string_view text) const;
-    double LocaleNumber(std::string_view text) const;
-    std::string NumberText(Real value) const;
 
 private:
     friend class Control;

@@ -1,145 +1,48 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Width and height follow each other through the aspect ratio, snap to their
-// multiples and move with their sliders. Only the handler whose control has
-// the focus (hasfocus) does real work; the writes it makes run the other
-// handlers, which then only refresh.
-#include "main_window/norv_main.h"
-
-#include "common/numbers.h"
+// The size fields and sliders: the size the user works on drives the other
+// axis through the ratio, the quality figure and the sliders.
+#include "frame_geometry.h"
 
 namespace norv {
 
-void Norv_main::heightRule()
+void FrameGeometry::sizeChange(const Axis& axis, const Axis& other)
 {
-    const Real y = LocaleNumber(ydivisible.text());
-    const Real w = LocaleNumber(fwidth.text());
-    const Real p1 = LocaleNumber(prop1.text());
-    const Real p2 = LocaleNumber(prop2.text());
-    fheight.setText(NumberText(y * RoundHalfEven(w / p1 * p2 / y)));
-}
-
-void Norv_main::widthRule()
-{
-    const Real x = LocaleNumber(xdivisible.text());
-    const Real h = LocaleNumber(fheight.text());
-    const Real p2 = LocaleNumber(prop2.text());
-    const Real p1 = LocaleNumber(prop1.text());
-    fwidth.setText(NumberText(x * RoundHalfEven(h / p2 * p1 / x)));
-}
-
-void Norv_main::qualityRule()
-{
-    const Real f = LocaleNumber(framerate.text());
-    const Real w = LocaleNumber(fwidth.text());
-    const Real h = LocaleNumber(fheight.text());
-    if (f > 0 && w > 0 && h > 0)
-        videoquality.setText(NumberText(Real(VideoBitrate()) / w / h / f * 10000));
-}
-
-std::int32_t Norv_main::widthInMultiples()
-{
-    return ToLong(Real(LocaleNumber(fwidth.text())) / LocaleNumber(xdivisible.text()));
-}
-
-std::int32_t Norv_main::heightInMultiples()
-{
-    return ToLong(Real(LocaleNumber(fheight.text())) / LocaleNumber(ydivisible.text()));
-}
-
-std::int32_t Norv_main::qualityPosition() { return ToLong(LocaleNumber(videoquality.text())); }
-
-// Each slider is read and written after the previous write.
-void Norv_main::sliderRule()
-{
-    fwidths.setValue(widthInMultiples());
-    fheights.setValue(heightInMultiples());
-    videoqualitys.setValue(qualityPosition());
-}
-
-void Norv_main::fwidth_GotFocus() { hasfocus = FocusWidth; }
-void Norv_main::fheight_GotFocus() { hasfocus = FocusHeight; }
-void Norv_main::fwidths_GotFocus() { hasfocus = FocusWidthSlider; }
-void Norv_main::fheights_GotFocus() { hasfocus = FocusHeightSlider; }
-void Norv_main::fwidths_LostFocus() { hasfocus = FocusNone; }
-void Norv_main::fheights_LostFocus() { hasfocus = FocusNone; }
-
-void Norv_main::fwidth_Change()
-{
-    ParseFields();
-    if (hasfocus == FocusWidth) {
-        const Real w = LocaleNumber(fwidth.text());
-        const Real x = LocaleNumber(xdivisible.text());
-        if (w >= x) // a width below one multiple stays as typed
-            fwidth.setText(NumberText(x * RoundHalfEven(w / x)));
-        heightRule();
+    m_core.ParseFields();
+    if (m_c.hasfocus == axis.fieldFocus) {
+        const Real size = LocaleNumber(axis.size.text());
+        const Real multiple = LocaleNumber(axis.multiple.text());
+        if (size >= multiple) // a size below one multiple stays as typed
+            axis.size.setText(NumberText(multiple * RoundHalfEven(size / multiple)));
+        deriveSize(other, axis);
         qualityRule();
         sliderRule();
     }
     Refresh_PropError();
 }
 
-void Norv_main::fheight_Change()
+void FrameGeometry::sliderChange(const Axis& axis, const Axis& other)
 {
-    ParseFields();
-    if (hasfocus == FocusHeight) {
-        const Real h = LocaleNumber(fheight.text());
-        const Real y = LocaleNumber(ydivisible.text());
-        if (h >= y)
-            fheight.setText(NumberText(y * RoundHalfEven(h / y)));
-        widthRule();
+    m_core.ParseFields();
+    if (m_c.hasfocus == axis.sliderFocus) {
+        axis.size.setText(NumberText(Real(LocaleNumber(axis.multiple.text())) * axis.slider.value()));
+        deriveSize(other, axis);
+        if (LocaleNumber(other.size.text()) < 1) // at least one multiple
+            other.size.setText(other.multiple.text());
         qualityRule();
-        sliderRule();
-    }
-    Refresh_PropError();
-}
-
-void Norv_main::fwidths_Change()
-{
-    ParseFields();
-    if (hasfocus == FocusWidthSlider) {
-        fwidth.setText(NumberText(Real(LocaleNumber(xdivisible.text())) * fwidths.value()));
-        heightRule();
-        if (LocaleNumber(fheight.text()) < 1) // at least one multiple high
-            fheight.setText(ydivisible.text());
-        qualityRule();
-        fheights.setValue(heightInMultiples()); // not the slider being moved
-        videoqualitys.setValue(qualityPosition());
-    }
-    Refresh_PropError();
-}
-
-void Norv_main::fheights_Change()
-{
-    ParseFields();
-    if (hasfocus == FocusHeightSlider) {
-        fheight.setText(NumberText(Real(LocaleNumber(ydivisible.text())) * fheights.value()));
-        widthRule();
-        if (LocaleNumber(fwidth.text()) < 1)
-            fwidth.setText(xdivisible.text());
-        qualityRule();
-        fwidths.setValue(widthInMultiples());
-        videoqualitys.setValue(qualityPosition());
+        other.slider.setValue(inMultiples(other)); // not the slider being moved
+        m_c.videoqualitys.setValue(qualityPosition());
     }
     Refresh_PropError();
 }
 
 // Leaving a size field rounds it down to a multiple; nothing else follows.
-void Norv_main::fwidth_LostFocus()
+void FrameGeometry::sizeLostFocus(const Axis& axis)
 {
-    ParseFields();
-    hasfocus = FocusNone;
-    const Real w = LocaleNumber(fwidth.text());
-    const Real x = LocaleNumber(xdivisible.text());
-    fwidth.setText(NumberText(x * Floor(w / x)));
-}
-
-void Norv_main::fheight_LostFocus()
-{
-    ParseFields();
-    hasfocus = FocusNone;
-    const Real h = LocaleNumber(fheight.text());
-    const Real y = LocaleNumber(ydivisible.text());
-    fheight.setText(NumberText(y * Floor(h / y)));
+    m_core.ParseFields();
+    m_c.hasfocus = FocusNone;
+    const Real size = LocaleNumber(axis.size.text());
+    const Real multiple = LocaleNumber(axis.multiple.text());
+    axis.size.setText(NumberText(multiple * Floor(size / multiple)));
 }
 
 } // namespace norv

@@ -1,44 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A new size multiple rescales its slider to count the new multiples, keeps
-// the other axis and re-derives this one through the ratio, rounded down.
-#include "main_window/norv_main.h"
-
-#include "common/numbers.h"
+// the other axis and re-derives this one through the ratio, rounded down;
+// the proportion error shows the frame's shape against the ratio.
+#include "frame_geometry.h"
 
 namespace norv {
 
-void Norv_main::xdivisible_Change()
+void FrameGeometry::multipleChange(const Axis& axis, const Axis& other)
 {
-    ParseFields();
-    fwidths.setMax(IntDiv(maxwidth.number(), LocaleNumber(xdivisible.text())));
-    const Real h = LocaleNumber(fheight.text());
-    const Real p2 = LocaleNumber(prop2.text());
-    const Real p1 = LocaleNumber(prop1.text());
-    fwidths.setValue(IntDiv(ToLong(h / p2 * p1), ToLong(LocaleNumber(xdivisible.text()))));
-    fwidth.setText(NumberText(Real(LocaleNumber(xdivisible.text())) * fwidths.value()));
+    m_core.ParseFields();
+    axis.slider.setMax(IntDiv(axis.most(), LocaleNumber(axis.multiple.text())));
+    const Real size = LocaleNumber(other.size.text());
+    const Real otherTerm = LocaleNumber(other.ratio.text());
+    const Real ownTerm = LocaleNumber(axis.ratio.text());
+    axis.slider.setValue(IntDiv(ToLong(size / otherTerm * ownTerm), ToLong(LocaleNumber(axis.multiple.text()))));
+    axis.size.setText(NumberText(Real(LocaleNumber(axis.multiple.text())) * axis.slider.value()));
 }
 
-void Norv_main::ydivisible_Change()
+// In percent, from the ratio and the frame.
+void FrameGeometry::Refresh_PropError()
 {
-    ParseFields();
-    fheights.setMax(IntDiv(maxheight, LocaleNumber(ydivisible.text())));
-    const Real w = LocaleNumber(fwidth.text());
-    const Real p1 = LocaleNumber(prop1.text());
-    const Real p2 = LocaleNumber(prop2.text());
-    fheights.setValue(IntDiv(ToLong(w / p1 * p2), ToLong(LocaleNumber(ydivisible.text()))));
-    fheight.setText(NumberText(Real(LocaleNumber(ydivisible.text())) * fheights.value()));
-}
-
-// The shape of the frame against the requested ratio, in percent.
-void Norv_main::Refresh_PropError()
-{
-    ParseFields();
-    const Real p2 = LocaleNumber(prop2.text());
-    const Real h = LocaleNumber(fheight.text());
+    m_core.ParseFields();
+    const Real p2 = LocaleNumber(m_c.prop2.text());
+    const Real h = LocaleNumber(m_c.fheight.text());
     if (p2 > 0 && h > 0) {
-        const Real w = LocaleNumber(fwidth.text());
-        const Real p1 = LocaleNumber(prop1.text());
-        properror.setText(NumberText(RoundHalfEven((Real(1) - p2 * w / h / p1) * 100, 2)) + "%");
+        const Real w = LocaleNumber(m_c.fwidth.text());
+        const Real p1 = LocaleNumber(m_c.prop1.text());
+        m_c.properror.setText(NumberText(RoundHalfEven((Real(1) - p2 * w / h / p1) * 100, 2)) + "%");
     }
 }
 

@@ -7,7 +7,7 @@
 
 namespace norv {
 
-AboutForm::AboutForm(Application& app) : Window(app, "AboutForm", "About Norv") {}
+AboutForm::AboutForm(Application& app) : Window(app, std::string(kName), "About Norv") {}
 
 void AboutForm::Form_Load()
 {

@@ -4,12 +4,15 @@
 #include "common/control.h"
 #include "common/window.h"
 
+#include <string_view>
+
 namespace norv {
 
 // The About window: logo, title, copyright, web address and version. Its
 // texts are the same in both languages.
 class AboutForm : public Window {
 public:
+    static constexpr std::string_view kName = "AboutForm";
     explicit AboutForm(Application& app);
 
     Decoration logo{*this, "logo"};

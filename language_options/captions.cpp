@@ -2,115 +2,122 @@
 #include "captions.h"
 
 #include "common/application.h"
-#include "language_options/norv_error.h"
-#include "language_options/norv_option.h"
-#include "main_window/norv_main.h"
-#include "streams/add_stream.h"
+#include "common/control.h"
+#include "common/list_box.h"
 
-#include <span>
 #include <stdexcept>
+#include <string>
 
 namespace norv {
 
 namespace {
 
-enum class Property { Caption, ToolTip, Title };
-
-struct Text {
-    Property property;
-    const char* control; // "" for the window's title
-    const char* italian;
-    const char* english;
-};
-
-using enum Property;
+using enum LanguageText::Kind;
 
 // clang-format off
-constexpr Text kOptionTexts[] = {
-    {Caption, "Frame1",             "Lingua",             "Language"},
-    {Caption, "Frame2",             "Overhead",           "Overhead"},
-    {Caption, "overhead",           "Calcola overhead",   "Compute overhead"},
-    {Title,   "",                   "Opzioni",            "Options"},
+constexpr LanguageText kTexts[] = {
+    {Caption, "Norv_option", "Frame1",             "Lingua",             "Language"},
+    {Caption, "Norv_option", "Frame2",             "Overhead",           "Overhead"},
+    {Caption, "Norv_option", "overhead",           "Calcola overhead",   "Compute overhead"},
+    {Title,   "Norv_option", "",                   "Opzioni",            "Options"},
+
+    {Caption, "Norv_main",   "Label1",             "Spazio su disco",    "Diskspace"},
+    {Caption, "Norv_main",   "Label2",             "Lunghezza",          "Lenght"},
+    {ToolTip, "Norv_main",   "lenght",             "secondi",            "seconds"},
+    {Caption, "Norv_main",   "Label9",             "FPS",                "FPS"},
+    {ToolTip, "Norv_main",   "framerate",          "fotogrammi",         "frames"},
+    {Caption, "Norv_main",   "Label3",             "Container",          "Container"},
+    {Caption, "Norv_main",   "Label4",             "Proporzioni",        "Proprtions"},
+    {Caption, "Norv_main",   "Label5",             "Multipli di",        "Size multiples"},
+    {Caption, "Norv_main",   "Label11",            "Errore proporzioni", "Proportion error"},
+    {Caption, "Norv_main",   "Option",             "Opzioni",            "Options"},
+    {Caption, "Norv_main",   "About",              "About",              "About"},
+    {Caption, "Norv_main",   "Label7",             "Stream",             "Stream"},
+    {Caption, "Norv_main",   "AddStreamButton",    "Aggiungi",           "Add"},
+    {Caption, "Norv_main",   "RemoveStreamButton", "Rimuovi",            "Remove"},
+    {Caption, "Norv_main",   "Label6",             "Larghezza",          "Width"},
+    {Caption, "Norv_main",   "Label10",            "Altezza",            "Height"},
+    {Caption, "Norv_main",   "Label8",             "Video Quality",      "Video Quality"},
+
+    {Caption, "Norv_error",  "Termina",            "Termina",            "Close"},
+    {Caption, "Norv_error",  "Riprendi",           "Riprendi",           "Continue"},
+    {Caption, "Norv_error",  "Annulla",            "Annulla",            "Abort"},
+    {Caption, "Norv_error",  "Frame1",             "Descrizione errore", "Error description"},
+    {Title,   "Norv_error",  "",                   "Norv errore",        "Norv error"},
+
+    {Caption, "AddStream",   "Label1",             "Tipo stream",        "Stream type"},
+    {Caption, "AddStream",   "Label2",             "Dimensione",         "Stream size"},
+    {Caption, "AddStream",   "Label3",             "bitrate",            "bitrate"},
+    {Caption, "AddStream",   "Label4",             "dimensione",         "bytes"},
+    {Caption, "AddStream",   "Label5",             "%",                  "%"},
+    {Title,   "AddStream",   "",                   "Aggiungi Stream",    "Add Stream"},
+    {Caption, "AddStream",   "Add",                "Aggiungi",           "Add"},
+    {Caption, "AddStream",   "Abort",              "Annulla",            "Cancel"},
+    {Entry,   "AddStream",   "streamtype",         "Video",              "Video"},
+    {Entry,   "AddStream",   "streamtype",         "Audio",              "Audio"},
+    {Entry,   "AddStream",   "streamtype",         "Sottotitoli",        "Subtitles"},
 };
 
-constexpr Text kMainTexts[] = {
-    {Caption, "Label1",             "Spazio su disco",    "Diskspace"},
-    {Caption, "Label2",             "Lunghezza",          "Lenght"},
-    {ToolTip, "lenght",             "secondi",            "seconds"},
-    {Caption, "Label9",             "FPS",                "FPS"},
-    {ToolTip, "framerate",          "fotogrammi",         "frames"},
-    {Caption, "Label3",             "Container",          "Container"},
-    {Caption, "Label4",             "Proporzioni",        "Proprtions"},
-    {Caption, "Label5",             "Multipli di",        "Size multiples"},
-    {Caption, "Label11",            "Errore proporzioni", "Proportion error"},
-    {Caption, "Option",             "Opzioni",            "Options"},
-    {Caption, "About",              "About",              "About"},
-    {Caption, "Label7",             "Stream",             "Stream"},
-    {Caption, "AddStreamButton",    "Aggiungi",           "Add"},
-    {Caption, "RemoveStreamButton", "Rimuovi",            "Remove"},
-    {Caption, "Label6",             "Larghezza",          "Width"},
-    {Caption, "Label10",            "Altezza",            "Height"},
-    {Caption, "Label8",             "Video Quality",      "Video Quality"},
-};
-
-constexpr Text kErrorTexts[] = {
-    {Caption, "Termina",            "Termina",            "Close"},
-    {Caption, "Riprendi",           "Riprendi",           "Continue"},
-    {Caption, "Annulla",            "Annulla",            "Abort"},
-    {Caption, "Frame1",             "Descrizione errore", "Error description"},
-    {Title,   "",                   "Norv errore",        "Norv error"},
-};
-
-constexpr Text kAddStreamTexts[] = {
-    {Caption, "Label1",             "Tipo stream",        "Stream type"},
-    {Caption, "Label2",             "Dimensione",         "Stream size"},
-    {Caption, "Label3",             "bitrate",            "bitrate"},
-    {Caption, "Label4",             "dimensione",         "bytes"},
-    {Caption, "Label5",             "%",                  "%"},
-    {Title,   "",                   "Aggiungi Stream",    "Add Stream"},
-    {Caption, "Add",                "Aggiungi",           "Add"},
-    {Caption, "Abort",              "Annulla",            "Cancel"},
-};
-
-constexpr const char* kStreamTypes[][2] = {
-    {"Video",       "Video"},
-    {"Audio",       "Audio"},
-    {"Sottotitoli", "Subtitles"},
+// Indexed by InputPart.
+constexpr const char* kInputWords[][2] = {
+    {"larghezza", "width"},
+    {"altezza",   "height"},
+    {"cursore",   "slider"},
 };
 // clang-format on
 
-void apply(Window& window, std::span<const Text> texts, Language language)
+// Writes one text; the first entry of a list empties it, and each entry goes
+// to the next position.
+void write(Window& window, const LanguageText& t, Language language, ComboBox*& filling)
 {
-    for (const Text& t : texts) {
-        const char* text = language == Language::Italian ? t.italian : t.english;
-        if (t.property == Title) {
-            window.setCaption(text);
-            continue;
+    const char* text = t.in(language);
+    switch (t.kind) {
+    case Title:
+        window.setCaption(text);
+        return;
+    case ToolTip:
+        window.named(t.control).setToolTip(text);
+        return;
+    case Caption:
+        dynamic_cast<CaptionedControl&>(window.named(t.control)).setCaption(text);
+        return;
+    case Entry:
+        auto& list = dynamic_cast<ComboBox&>(window.named(t.control));
+        if (&list != filling) {
+            list.clear();
+            filling = &list;
         }
-        Control* control = window.control(t.control);
-        if (t.property == ToolTip && control) {
-            control->setToolTip(text);
-        } else if (auto* captioned = dynamic_cast<CaptionedControl*>(control)) {
-            captioned->setCaption(text);
-        } else {
-            throw std::logic_error(std::string("no caption for ") + t.control);
-        }
+        list.addItem(text, list.listCount());
+        return;
     }
 }
 
 } // namespace
 
+std::span<const LanguageText> captions() { return kTexts; }
+
+const char* captionOf(std::string_view window, std::string_view control, Language language)
+{
+    for (const LanguageText& t : kTexts)
+        if (t.window == window && t.control == control && t.kind != Entry)
+            return t.in(language);
+    throw std::logic_error("no text for " + std::string(window) + " " + std::string(control));
+}
+
+const char* partWord(InputPart part, Language language)
+{
+    return kInputWords[int(part)][language == Language::Italian ? 0 : 1];
+}
+
 void applyLanguage(Application& app, Language language)
 {
-    apply(app.form<Norv_option>(), kOptionTexts, language);
-    apply(app.form<Norv_main>(), kMainTexts, language);
-    apply(app.form<Norv_error>(), kErrorTexts, language);
-    auto& dialog = app.form<AddStream>();
-    apply(dialog, kAddStreamTexts, language);
-    dialog.streamtype.clear();
-    const int column = language == Language::Italian ? 0 : 1;
-    for (int i = 0; i < 3; ++i)
-        dialog.streamtype.addItem(kStreamTypes[i][column], i);
+    Window* window = nullptr;
+    ComboBox* filling = nullptr;
+    for (const LanguageText& t : kTexts) {
+        if (!window || window->name() != t.window)
+            window = &app.form(t.window);
+        write(*window, t, language, filling);
+    }
 }
 
 } // namespace norv

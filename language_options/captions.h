@@ -1,15 +1,46 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <span>
+#include <string_view>
+
 namespace norv {
 
 class Application;
 
 enum class Language { Italian, English };
 
-// Writes the captions, titles and tool-tips of the Options window, the main
-// window, the error window and the Add Stream dialog in one language, and
-// refills the dialog's type list. The About window is the same in both.
+// One text that follows the language: a control's caption or tool-tip, a
+// window's title, or an entry of a drop-down list.
+struct LanguageText {
+    enum Kind { Caption, ToolTip, Title, Entry };
+    Kind kind;
+    const char* window;
+    const char* control; // "" for the window's title
+    const char* italian;
+    const char* english;
+
+    const char* in(Language language) const { return language == Language::Italian ? italian : english; }
+};
+
+// Every text the language operation writes, window by window, in the order
+// it writes them: the Options window, the main window, the error window,
+// the Add Stream dialog and its list of stream types. The About window is
+// the same in both languages.
+std::span<const LanguageText> captions();
+
+// The text of one control (its caption, or tool-tip where that is what
+// follows the language) or, for control "", the window's title.
+const char* captionOf(std::string_view window, std::string_view control, Language language);
+
+// The word that tells apart two inputs under one label, for screen readers:
+// the width and height fields of one ratio, a field and its slider.
+enum class InputPart { Width, Height, Slider };
+const char* partWord(InputPart part, Language language);
+
+// Writes every text of the table in one language, into each window named
+// (creating it, hidden, where it does not exist yet); the drop-down lists
+// are emptied and filled again.
 void applyLanguage(Application& app, Language language);
 
 } // namespace norv

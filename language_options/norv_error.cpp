@@ -2,13 +2,12 @@
 #include "norv_error.h"
 
 #include "about_form.h"
+
 #include "common/application.h"
-#include "main_window/norv_main.h"
-#include "streams/add_stream.h"
 
 namespace norv {
 
-Norv_error::Norv_error(Application& app) : Window(app, "Norv_error", "Norv errore")
+Norv_error::Norv_error(Application& app) : Window(app, std::string(kName), "Norv errore")
 {
     Annulla.setEnabled(false); // nothing in the program enables it
     Termina.Click = [this] { Termina_Click(); };
@@ -25,10 +24,11 @@ void Norv_error::showMessage(const std::string& message)
 // Closes every window; the program ends with the last one.
 void Norv_error::Termina_Click()
 {
-    application().unload<AboutForm>();
-    application().unload<AddStream>();
-    application().unload<Norv_main>();
-    application().unload<Norv_error>();
+    Application& app = application();
+    app.unload(AboutForm::kName);
+    app.unload("AddStream");
+    app.unload("Norv_main");
+    app.unload(kName);
 }
 
 void Norv_error::Riprendi_Click() { hide(); }

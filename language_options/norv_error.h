@@ -4,12 +4,16 @@
 #include "common/control.h"
 #include "common/window.h"
 
+#include <string>
+#include <string_view>
+
 namespace norv {
 
 // The error window: one message in a frame, shown without blocking anything.
 // Its own buttons hide it, so it keeps its texts between uses.
 class Norv_error : public Window {
 public:
+    static constexpr std::string_view kName = "Norv_error";
     explicit Norv_error(Application& app);
 
     Frame Frame1{*this, "Frame1", "Descrizione errore"};

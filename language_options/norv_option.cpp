@@ -2,15 +2,16 @@
 #include "norv_option.h"
 
 #include "captions.h"
-#include "common/application.h"
-#include "main_window/norv_main.h"
 #include "settings.h"
+
+#include "common/application.h"
+#include "common/control.h"
 
 #include <string>
 
 namespace norv {
 
-Norv_option::Norv_option(Application& app) : Window(app, "Norv_option", "Opzioni")
+Norv_option::Norv_option(Application& app) : Window(app, std::string(kName), "Opzioni")
 {
     lingua.Click = [this](int index) { lingua_Click(std::int16_t(index)); };
     overhead.Click = [this] { overhead_Click(); };
@@ -43,7 +44,7 @@ void Norv_option::overhead_Click()
 {
     const int value = overhead.value();
     settings::save(application().settings(), settings::kOverhead, std::to_string(value));
-    application().form<Norv_main>().containerselector.setEnabled(value == 1);
+    application().form("Norv_main").named("containerselector").setEnabled(value == 1);
 }
 
 } // namespace norv

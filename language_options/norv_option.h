@@ -6,6 +6,7 @@
 #include "common/window.h"
 
 #include <cstdint>
+#include <string_view>
 
 namespace norv {
 
@@ -13,6 +14,7 @@ namespace norv {
 // the language operation, which rewrites the captions of every window.
 class Norv_option : public Window {
 public:
+    static constexpr std::string_view kName = "Norv_option";
     explicit Norv_option(Application& app);
 
     Frame Frame1{*this, "Frame1", "Lingua"};

@@ -1,28 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "calculation.h"
 #include "norv_main.h"
 
 #include "common/application.h"
-#include "common/numbers.h"
 #include "language_options/settings.h"
 
 #include <optional>
 
 namespace norv {
 
-double Norv_main::VideoBitrate()
+double Calculation::VideoBitrate()
 {
+    const Norv_main& m = m_main;
     Real bytes = 0;
     Real bits = 0;
-    for (int i = 0; i < streamlist.listCount(); ++i) {
-        if (streamlist.item(i) != "Video")
+    for (int i = 0; i < m.streamlist.listCount(); ++i) {
+        if (m.streamlist.item(i) != "Video")
             continue;
-        const Real size = LeadingNumber(streamdimension.item(i));
-        if (dimensiontype.item(i) == "bytes")
+        const Real size = LeadingNumber(m.streamdimension.item(i));
+        if (m.dimensiontype.item(i) == "bytes")
             bytes += size;
         else
             bits += size;
     }
-    const double length = LocaleNumber(lenght.text());
+    const double length = LocaleNumber(m.lenght.text());
     if (length > 0) {
         // Whole bits per second: both operands rounded half to even and the
         // quotient truncated, on 64 bits so that large files still divide;
@@ -34,19 +35,20 @@ double Norv_main::VideoBitrate()
     return bits.value();
 }
 
-MaybeNumber Norv_main::ContainerOverhead()
+MaybeNumber Calculation::ContainerOverhead()
 {
     ParseFields();
-    if (!settings::overheadOn(application().settings()))
+    if (!settings::overheadOn(m_app.settings()))
         return {};
+    const Norv_main& m = m_main;
     std::optional<Real> overhead;
-    const std::string container = containerselector.text();
+    const std::string container = m.containerselector.text();
     if (container == "AVI") {
         // 24.5 bytes a frame plus 2955.008, in this order of operations.
-        const Real frames = Real(LocaleNumber(lenght.text())) * LocaleNumber(framerate.text());
+        const Real frames = Real(LocaleNumber(m.lenght.text())) * LocaleNumber(m.framerate.text());
         overhead = (frames * 0.19140625 + 23.086) / 8 * 1024;
     } else if (container == "OGM") {
-        overhead = Real(LocaleNumber(diskspace.text())) * 0.011;
+        overhead = Real(LocaleNumber(m.diskspace.text())) * 0.011;
     }
     return Floor(overhead.value_or(0).value());
 }

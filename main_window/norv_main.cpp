@@ -6,7 +6,14 @@
 
 namespace norv {
 
-Norv_main::Norv_main(Application& app) : Window(app, "Norv_main", "Norv2")
+Norv_main::Norv_main(Application& app)
+    : Window(app, std::string(kName), "Norv2"),
+      m_geometry(app.numbers(), m_calculation,
+                 {fwidth, fheight, fwidths, fheights, prop1, prop2, xdivisible, ydivisible, framerate,
+                  videoquality, videoqualitys, properror, hasfocus, maxwidth, maxheight}),
+      m_streams(app.numbers(), m_calculation,
+                {streamlist, codec, streampercentual, streamdimension, dimensiontype, diskspace, lenght,
+                 containerselector})
 {
     diskspace.setToolTip("bytes");
     lenght.setToolTip("secondi");
@@ -22,10 +29,12 @@ Norv_main::Norv_main(Application& app) : Window(app, "Norv_main", "Norv2")
     for (ListBox* column : {&codec, &streampercentual, &streamdimension, &dimensiontype})
         column->setEnabled(false);
 
-    connectHandlers();
+    connectTopFields();
+    connectGeometry();
+    connectStreams();
 }
 
-void Norv_main::connectHandlers()
+void Norv_main::connectTopFields()
 {
     framerate.Change = [this] { framerate_Change(); };
     lenght.Change = [this] { lenght_Change(); };
@@ -33,7 +42,12 @@ void Norv_main::connectHandlers()
     diskspace.DblClick = [this] { diskspace_DblClick(); };
     diskspace.MouseDown = [this] { diskspace_MouseDown(); };
     diskspace.MouseUp = [this] { diskspace_MouseUp(); };
+    Option.Click = [this] { Option_Click(); };
+    About.Click = [this] { About_Click(); };
+}
 
+void Norv_main::connectGeometry()
+{
     fwidth.GotFocus = [this] { fwidth_GotFocus(); };
     fwidth.LostFocus = [this] { fwidth_LostFocus(); };
     fwidth.Change = [this] { fwidth_Change(); };
@@ -54,20 +68,22 @@ void Norv_main::connectHandlers()
     videoqualitys.GotFocus = [this] { videoqualitys_GotFocus(); };
     videoqualitys.LostFocus = [this] { videoqualitys_LostFocus(); };
     videoqualitys.Change = [this] { videoqualitys_Change(); };
+}
 
+void Norv_main::connectStreams()
+{
     AddStreamButton.Click = [this] { AddStreamButton_Click(); };
     RemoveStreamButton.Click = [this] { RemoveStreamButton_Click(); };
     streamlist.MouseDown = [this] { streamlist_MouseDown(); };
     streamlist.MouseUp = [this] { streamlist_MouseUp(); };
     streamlist.DblClick = [this] { streamlist_DblClick(); };
-
-    Option.Click = [this] { Option_Click(); };
-    About.Click = [this] { About_Click(); };
 }
 
-Color Norv_main::HighlightColor() { return rgb(255, 127, 127); }
-
-Color Norv_main::NormalColor() { return rgb(255, 255, 255); }
+AddStreamLinks Norv_main::addStreamLinks()
+{
+    return {m_calculation, m_streams, hasfocus, fwidth,       xdivisible,   ydivisible,
+            prop1,         prop2,     framerate, videoquality, videoqualitys};
+}
 
 void Norv_main::ReportRunTimeError()
 {

@@ -1,161 +1,165 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "calculation.h"
+#include "top_fields.h"
+
+#include "common/color.h"
 #include "common/control.h"
+#include "common/focus_code.h"
 #include "common/list_box.h"
 #include "common/maybe_number.h"
-#include "common/real.h"
 #include "common/slider.h"
 #include "common/text_box.h"
 #include "common/window.h"
+#include "geometry/frame_geometry.h"
+#include "streams/add_stream.h"
+#include "streams/stream_list.h"
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 namespace norv {
 
 // The calculator window. It owns every input and result as the texts of its
-// fields, the rows of its stream columns and the positions of its sliders;
-// every handler reads them afresh and writes texts back. The handlers are
-// defined in the folder of their subsystem: the refresh cycle, bitrate and
-// overhead and the top fields here, frame size and quality in geometry/, the
-// stream list in streams/, the Option and About buttons in language_options/.
+// fields, the rows of its stream columns and the positions of its sliders,
+// and puts together the parts that work on them: the calculation core, the
+// top fields, the frame geometry and the stream list. Its operations and
+// handlers are the names other code calls; each forwards to its part.
 class Norv_main : public Window {
 public:
+    static constexpr std::string_view kName = "Norv_main";
     explicit Norv_main(Application& app);
 
-    enum FocusCode : std::int32_t {
-        FocusQualitySlider = 0, // also the start value, before any focus event
-        FocusWidthSlider = 1,
-        FocusHeightSlider = 2,
-        FocusQuality = 3,
-        FocusWidth = 4,
-        FocusHeight = 5,
-        FocusNone = 6,
-    };
+    using enum FocusCode;
 
-    // Inputs and results.
-    TextBox diskspace{*this, "diskspace", "Text1"};
-    TextBox lenght{*this, "lenght", "Text2"};
-    TextBox framerate{*this, "framerate", "Text3"};
-    ComboBox containerselector{*this, "containerselector"};
-    TextBox prop1{*this, "prop1", "720"};
-    TextBox prop2{*this, "prop2", "576"};
-    TextBox xdivisible{*this, "xdivisible", "1"};
-    TextBox ydivisible{*this, "ydivisible", "1"};
-    TextBox properror{*this, "properror", "Text7"};
-    TextBox fwidth{*this, "fwidth", "Text4"};
-    TextBox fheight{*this, "fheight", "Text5"};
-    Slider fwidths{*this, "fwidths", 0, 10, 0};
-    Slider fheights{*this, "fheights", 0, 10, 0};
-    TextBox videoquality{*this, "videoquality", "Text6"};
-    Slider videoqualitys{*this, "videoqualitys", 1, 10000, 1};
+    // Inputs and results, as texts.
+    TextBox diskspace{*this, "diskspace", "Text1"};      // the size the finished file may take, bytes
+    TextBox lenght{*this, "lenght", "Text2"};            // running length, seconds
+    TextBox framerate{*this, "framerate", "Text3"};      // frames per second
+    ComboBox containerselector{*this, "containerselector"}; // "AVI", "", "OGM": whose overhead counts
+    TextBox prop1{*this, "prop1", "720"};                // aspect ratio, the width's term
+    TextBox prop2{*this, "prop2", "576"};                // aspect ratio, the height's term
+    TextBox xdivisible{*this, "xdivisible", "1"};        // the width is a multiple of this, pixels
+    TextBox ydivisible{*this, "ydivisible", "1"};        // the height is a multiple of this, pixels
+    TextBox properror{*this, "properror", "Text7"};      // the frame's shape against the ratio, "%"
+    TextBox fwidth{*this, "fwidth", "Text4"};            // frame width, pixels
+    TextBox fheight{*this, "fheight", "Text5"};          // frame height, pixels
+    Slider fwidths{*this, "fwidths", 0, 10, 0};          // the width counted in x multiples
+    Slider fheights{*this, "fheights", 0, 10, 0};        // the height counted in y multiples
+    TextBox videoquality{*this, "videoquality", "Text6"}; // bit / (pixel * fps) x 10000
+    Slider videoqualitys{*this, "videoqualitys", 1, 10000, 1}; // the same figure, whole
 
-    // The stream list: four row-parallel columns beside the always empty codec.
-    ListBox streamlist{*this, "streamlist"};
-    ListBox codec{*this, "codec"};
-    ListBox streampercentual{*this, "streampercentual"};
-    ListBox streamdimension{*this, "streamdimension"};
-    ListBox dimensiontype{*this, "dimensiontype"};
+    // The stream list: row i of each column is stream i.
+    ListBox streamlist{*this, "streamlist"};             // type: "Video", "Audio", the subtitles
+    ListBox codec{*this, "codec"};                       // always empty
+    ListBox streampercentual{*this, "streampercentual"}; // percent share and "%", "" for a fixed size
+    ListBox streamdimension{*this, "streamdimension"};   // size value, in the unit beside it
+    ListBox dimensiontype{*this, "dimensiontype"};       // "bit/s" or "bytes"; "" until allocated
 
     Button AddStreamButton{*this, "AddStreamButton", "Aggiungi"};
     Button RemoveStreamButton{*this, "RemoveStreamButton", "Rimuovi"};
     Button Option{*this, "Option", "Opzioni"};
     Button About{*this, "About", "About"};
-    Decoration Image1{*this, "Image1"};
+    Decoration Image1{*this, "Image1"}; // the logo
 
-    Label Label1{*this, "Label1", "Spazio su disco"};
-    Label Label2{*this, "Label2", "Lunghezza"};
-    Label Label3{*this, "Label3", "Container"};
-    Label Label4{*this, "Label4", "Proporzioni"};
-    Label Label5{*this, "Label5", "Multipli di"};
-    Label Label6{*this, "Label6", "Larghezza"};
-    Label Label7{*this, "Label7", "Stream"};
-    Label Label8{*this, "Label8", "Video Quality"};
-    Label Label9{*this, "Label9", "FPS"};
-    Label Label10{*this, "Label10", "Altezza"};
-    Label Label11{*this, "Label11", "Errore proporzioni"};
+    // Each label names the field beside it.
+    Label Label1{*this, "Label1", "Spazio su disco"};    // diskspace
+    Label Label2{*this, "Label2", "Lunghezza"};          // lenght
+    Label Label3{*this, "Label3", "Container"};          // containerselector
+    Label Label4{*this, "Label4", "Proporzioni"};        // prop1, prop2
+    Label Label5{*this, "Label5", "Multipli di"};        // xdivisible, ydivisible
+    Label Label6{*this, "Label6", "Larghezza"};          // fwidth, fwidths
+    Label Label7{*this, "Label7", "Stream"};             // the stream list
+    Label Label8{*this, "Label8", "Video Quality"};      // videoquality, videoqualitys
+    Label Label9{*this, "Label9", "FPS"};                // framerate
+    Label Label10{*this, "Label10", "Altezza"};          // fheight, fheights
+    Label Label11{*this, "Label11", "Errore proporzioni"}; // properror
 
     // Public variables.
-    // Which geometry or quality input has the focus (FocusCode).
-    std::int32_t hasfocus = 0;
-    MaybeNumber maxwidth;
-    std::int16_t maxheight = 0;
+    std::int32_t hasfocus = 0; // which geometry or quality input has the focus (FocusCode)
+    MaybeNumber maxwidth;      // largest frame width, pixels
+    std::int16_t maxheight = 0; // largest frame height, pixels
 
     // Public operations.
-    void ParseFields();
-    double VideoBitrate();
-    static Color HighlightColor();
-    static Color NormalColor();
-    void Refresh_PropError();
-    MaybeNumber ContainerOverhead();
-    double TotalStreamPercent();
-    double TotalStreamBitrate();
+    void ParseFields() { m_calculation.ParseFields(); }
+    double VideoBitrate() { return m_calculation.VideoBitrate(); }
+    static Color HighlightColor() { return kHighlightColor; }
+    static Color NormalColor() { return kNormalColor; }
+    void Refresh_PropError() { m_geometry.Refresh_PropError(); }
+    MaybeNumber ContainerOverhead() { return m_calculation.ContainerOverhead(); }
+    double TotalStreamPercent() { return m_streams.TotalStreamPercent(); }
+    double TotalStreamBitrate() { return m_streams.TotalStreamBitrate(); }
     void ReportRunTimeError();
 
     void Form_Load() override;
     void Form_Unload() override;
 
     // Top fields.
-    void framerate_Change();
-    void lenght_Change();
-    void lenght_DblClick();
-    void diskspace_DblClick();
-    void diskspace_MouseDown();
-    void diskspace_MouseUp();
+    void framerate_Change() { m_top.framerate_Change(); }
+    void lenght_Change() { m_top.lenght_Change(); }
+    void lenght_DblClick() { m_top.lenght_DblClick(); }
+    void diskspace_DblClick() { m_top.diskspace_DblClick(); }
+    void diskspace_MouseDown() { m_top.diskspace_MouseDown(); }
+    void diskspace_MouseUp() { m_top.diskspace_MouseUp(); }
 
     // Frame size, multiples and quality.
-    void fwidth_GotFocus();
-    void fwidth_LostFocus();
-    void fwidth_Change();
-    void fheight_GotFocus();
-    void fheight_LostFocus();
-    void fheight_Change();
-    void fwidths_GotFocus();
-    void fwidths_LostFocus();
-    void fwidths_Change();
-    void fheights_GotFocus();
-    void fheights_LostFocus();
-    void fheights_Change();
-    void xdivisible_Change();
-    void ydivisible_Change();
-    void videoquality_GotFocus();
-    void videoquality_LostFocus();
-    void videoquality_Change();
-    void videoqualitys_GotFocus();
-    void videoqualitys_LostFocus();
-    void videoqualitys_Change();
+    void fwidth_GotFocus() { m_geometry.fwidth_GotFocus(); }
+    void fwidth_LostFocus() { m_geometry.fwidth_LostFocus(); }
+    void fwidth_Change() { m_geometry.fwidth_Change(); }
+    void fheight_GotFocus() { m_geometry.fheight_GotFocus(); }
+    void fheight_LostFocus() { m_geometry.fheight_LostFocus(); }
+    void fheight_Change() { m_geometry.fheight_Change(); }
+    void fwidths_GotFocus() { m_geometry.fwidths_GotFocus(); }
+    void fwidths_LostFocus() { m_geometry.fwidths_LostFocus(); }
+    void fwidths_Change() { m_geometry.fwidths_Change(); }
+    void fheights_GotFocus() { m_geometry.fheights_GotFocus(); }
+    void fheights_LostFocus() { m_geometry.fheights_LostFocus(); }
+    void fheights_Change() { m_geometry.fheights_Change(); }
+    void xdivisible_Change() { m_geometry.xdivisible_Change(); }
+    void ydivisible_Change() { m_geometry.ydivisible_Change(); }
+    void videoquality_GotFocus() { m_geometry.videoquality_GotFocus(); }
+    void videoquality_LostFocus() { m_geometry.videoquality_LostFocus(); }
+    void videoquality_Change() { m_geometry.videoquality_Change(); }
+    void videoqualitys_GotFocus() { m_geometry.videoqualitys_GotFocus(); }
+    void videoqualitys_LostFocus() { m_geometry.videoqualitys_LostFocus(); }
+    void videoqualitys_Change() { m_geometry.videoqualitys_Change(); }
 
     // Stream list.
-    bool hasVideoRow(); // a row typed exactly "Video"
-    // One row in the four working columns at once, so they stay parallel.
-    void appendStreamRow(const std::string& type, const std::string& percent,
-                         const std::string& size, const std::string& unit);
+    bool hasVideoRow() { return m_streams.hasVideoRow(); }
+    void appendStreamRow(const std::string& type, const std::string& percent, const std::string& size,
+                         const std::string& unit)
+    {
+        m_streams.appendStreamRow(type, percent, size, unit);
+    }
     void AddStreamButton_Click();
-    void RemoveStreamButton_Click();
-    void streamlist_MouseDown();
-    void streamlist_MouseUp();
-    void streamlist_DblClick();
+    void RemoveStreamButton_Click() { m_streams.RemoveStreamButton_Click(); }
+    void streamlist_MouseDown() { m_streams.streamlist_MouseDown(); }
+    void streamlist_MouseUp() { m_streams.streamlist_MouseUp(); }
+    void streamlist_DblClick() { m_streams.streamlist_DblClick(); }
 
     // Auxiliary windows.
     void Option_Click();
     void About_Click();
 
+    // What the Add Stream dialog works on in this window.
+    AddStreamLinks addStreamLinks();
+
 private:
-    void connectHandlers();
+    void connectTopFields();
+    void connectGeometry();
+    void connectStreams();
+    void fillContainerList();
+    void writeStartTexts();
+    void setSliders();
+    void applyStoredLanguage();
     void applyStoredOverhead();
 
-    // The frame-size rules shared by the geometry handlers.
-    void heightRule();
-    void widthRule();
-    void qualityRule();
-    void sliderRule();
-    std::int32_t widthInMultiples();
-    std::int32_t heightInMultiples();
-    std::int32_t qualityPosition();
-    // The width the bitrate allows at a quality figure, snapped to its multiple.
-    void widthForQuality(Real quality);
-    void rescalePercentShares();
-    void allocatePool(Real pool);
+    Calculation m_calculation{application(), *this};
+    TopFields m_top{application(), *this};
+    FrameGeometry m_geometry;
+    StreamList m_streams;
 };
 
 } // namespace norv

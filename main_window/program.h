@@ -5,8 +5,13 @@ namespace norv {
 
 class Application;
 
-// Starts the program: the main window comes up with its start-up state and
-// the stored settings, and run-time errors are reported in the error window.
+// Tells the program how each of its five windows is made, so that any code
+// can reach a window by its name.
+void RegisterWindows(Application& app);
+
+// Starts the program: the windows registered, the main window up with its
+// start-up state and the stored settings, and run-time errors reported in
+// the error window.
 void Start(Application& app);
 
 } // namespace norv

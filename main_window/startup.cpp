@@ -16,11 +16,31 @@ namespace norv {
 void Norv_main::Form_Load()
 {
     // The toolkit's sliders show no value tip while dragged: nothing to switch off.
+    fillContainerList();
+    writeStartTexts();
+    maxwidth = 2000;
+    maxheight = 2000;
+    framerate.setText("25");
+    setSliders();
+    properror.setText("0%");
+
+    show();
+    diskspace.setFocus();
+
+    applyStoredLanguage();
+    applyStoredOverhead();
+}
+
+void Norv_main::fillContainerList()
+{
     containerselector.addItem("AVI", 0);
     containerselector.addItem("", 1);
     containerselector.addItem("OGM", 2);
     containerselector.setListIndex(0);
+}
 
+void Norv_main::writeStartTexts()
+{
     xdivisible.setText("1");
     ydivisible.setText("1");
     fwidth.setText("720");
@@ -30,24 +50,23 @@ void Norv_main::Form_Load()
     prop1.setText("720");
     prop2.setText("576");
     videoquality.setText("0");
+}
 
-    maxwidth = 2000;
-    maxheight = 2000;
-
-    framerate.setText("25");
-
+// Both maximums, then both positions, then both minimums.
+void Norv_main::setSliders()
+{
     fwidths.setMax(ToLong(maxwidth.number()));
     fheights.setMax(maxheight);
     fwidths.setValue(720);
     fheights.setValue(576);
     fwidths.setMin(1);
     fheights.setMin(1);
+}
 
-    properror.setText("0%");
-
-    show();
-    diskspace.setFocus();
-
+// The Options window comes into existence here, hidden, and applies the
+// same language once more in its own load step.
+void Norv_main::applyStoredLanguage()
+{
     SettingsStore& store = application().settings();
     if (settings::italian(store)) {
         application().form<Norv_option>().lingua_Click(0);
@@ -55,7 +74,6 @@ void Norv_main::Form_Load()
         settings::save(store, settings::kLanguage, settings::kEnglish);
         application().form<Norv_option>().lingua_Click(1);
     }
-    applyStoredOverhead();
 }
 
 void Norv_main::applyStoredOverhead()

@@ -2,15 +2,15 @@
 #include "add_stream.h"
 
 #include "common/application.h"
-#include "common/numbers.h"
+#include "common/focus_code.h"
 #include "language_options/norv_error.h"
-#include "main_window/norv_main.h"
 
 #include <optional>
 
 namespace norv {
 
-AddStream::AddStream(Application& app) : Window(app, "AddStream", "Aggiungi Stream")
+AddStream::AddStream(Application& app, const AddStreamLinks& links)
+    : Window(app, std::string(kName), "Aggiungi Stream"), m_main(links)
 {
     tipodimensione.Click = [this](int index) { tipodimensione_Click(index); };
     Add.Click = [this] { Add_Click(); };
@@ -36,8 +36,7 @@ void AddStream::tipodimensione_Click(int index)
 void AddStream::Add_Click()
 {
     NormalizeStreamSize();
-    auto& main = application().form<Norv_main>();
-    const bool hasVideo = main.hasVideoRow();
+    const bool hasVideo = m_main.streams.hasVideoRow();
     const std::string type = streamtype.text();
     if (hasVideo && type == "Video") {
         // The dialog stays open underneath, with its inputs.
@@ -46,26 +45,25 @@ void AddStream::Add_Click()
         appendRow(type, dimensionestream.text());
         hide();
     }
-    main.ParseFields();
+    m_main.core.ParseFields();
     Refresh_VideoQuality();
 }
 
 void AddStream::appendRow(const std::string& type, const std::string& value)
 {
-    auto& main = application().form<Norv_main>();
     const bool percent = tipodimensione.selected() == 2;
     const bool bytes = tipodimensione.selected() == 1;
-    main.appendStreamRow(type, percent ? value + "%" : "", percent ? "" : value,
-                         percent ? "" : bytes ? "bytes" : "bit/s");
+    m_main.streams.appendStreamRow(type, percent ? value + "%" : "", percent ? "" : value,
+                                   percent ? "" : bytes ? "bytes" : "bit/s");
 }
 
 void AddStream::Abort_Click() { hide(); }
 
 void AddStream::Refresh_VideoQuality()
 {
-    auto& main = application().form<Norv_main>();
+    AddStreamLinks& main = m_main;
     // Not the user's edit: the quality handlers only refresh under this code.
-    main.hasfocus = Norv_main::FocusNone;
+    main.hasfocus = FocusNone;
     const Real xd = LocaleNumber(main.xdivisible.text());
     const Real width = Floor(Real(LocaleNumber(main.fwidth.text())) / xd) * xd;
     const Real p1 = LocaleNumber(main.prop1.text());
@@ -76,7 +74,7 @@ void AddStream::Refresh_VideoQuality()
     std::optional<Real> quality;
     // A frame of no size has no figure, as when there is no frame rate.
     if (fps > 0 && width != 0 && height != 0)
-        quality = Real(main.VideoBitrate()) / width / height / fps * 10000;
+        quality = Real(main.core.VideoBitrate()) / width / height / fps * 10000;
     main.videoquality.setText(quality ? NumberText(*quality) : std::string());
     // The slider ends at the nearer end of its range, however far the figure lies.
     main.videoqualitys.setValue(quality ? ClampToLong(quality->value()) : 0);

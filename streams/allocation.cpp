@@ -1,53 +1,51 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Percent shares: rescaled to about 100, then each given its share of the
 // bitrate that the disk space leaves after the overhead and the fixed streams.
-#include "main_window/norv_main.h"
-
-#include "common/numbers.h"
+#include "stream_list.h"
 
 #include <string>
 #include <vector>
 
 namespace norv {
 
-double Norv_main::TotalStreamPercent()
+double StreamList::TotalStreamPercent()
 {
     Real total = 0;
-    for (int i = 0; i < streampercentual.listCount(); ++i)
-        total += LeadingNumber(streampercentual.item(i));
+    for (int i = 0; i < m_c.streampercentual.listCount(); ++i)
+        total += LeadingNumber(m_c.streampercentual.item(i));
     return total.value();
 }
 
-double Norv_main::TotalStreamBitrate()
+double StreamList::TotalStreamBitrate()
 {
     Real total = 0;
-    for (int i = 0; i < streampercentual.listCount(); ++i) {
-        if (!streampercentual.item(i).empty())
+    for (int i = 0; i < m_c.streampercentual.listCount(); ++i) {
+        if (!m_c.streampercentual.item(i).empty())
             continue;
-        const Real size = LeadingNumber(streamdimension.item(i));
-        if (dimensiontype.item(i) == "bit/s")
+        const Real size = LeadingNumber(m_c.streamdimension.item(i));
+        if (m_c.dimensiontype.item(i) == "bit/s")
             total += size;
         else // bytes spread over the length
-            total += size * 8 / LocaleNumber(lenght.text());
+            total += size * 8 / LocaleNumber(m_c.lenght.text());
     }
     return total.value();
 }
 
-void Norv_main::streamlist_DblClick()
+void StreamList::streamlist_DblClick()
 {
-    ParseFields();
+    m_core.ParseFields();
     rescalePercentShares();
-    const double disk = LocaleNumber(diskspace.text());
-    const double length = LocaleNumber(lenght.text());
+    const double disk = LocaleNumber(m_c.diskspace.text());
+    const double length = LocaleNumber(m_c.lenght.text());
     const double shares = TotalStreamPercent();
     if (disk > 0 && length > 0 && shares > 0) {
-        const Real d = LocaleNumber(diskspace.text());
-        const MaybeNumber overhead = ContainerOverhead();
-        const Real l = LocaleNumber(lenght.text());
+        const Real d = LocaleNumber(m_c.diskspace.text());
+        const MaybeNumber overhead = m_core.ContainerOverhead();
+        const Real l = LocaleNumber(m_c.lenght.text());
         const Real fixed = TotalStreamBitrate();
         allocatePool((d - overhead.number()) * 8 / l - fixed);
     }
-    ParseFields();
+    m_core.ParseFields();
 }
 
 namespace {
@@ -67,12 +65,12 @@ Real sumInRowOrder(const std::vector<double>& shares)
 // The total is taken again before each row, so rows already rescaled count
 // with their new shares: the result depends on the row order, as intended.
 // Each cell is read once; the totals are re-added from the values read.
-void Norv_main::rescalePercentShares()
+void StreamList::rescalePercentShares()
 {
-    const int rows = streamlist.listCount();
+    const int rows = m_c.streamlist.listCount();
     std::vector<double> shares(std::size_t(rows), 0.0);
     for (int i = 0; i < rows; ++i)
-        shares[std::size_t(i)] = LeadingNumber(streampercentual.item(i));
+        shares[std::size_t(i)] = LeadingNumber(m_c.streampercentual.item(i));
     for (int i = 0; i < rows; ++i) {
         const Real share = shares[std::size_t(i)];
         if (share <= 0)
@@ -81,25 +79,25 @@ void Norv_main::rescalePercentShares()
         if (total == 0) // negative shares elsewhere cancel it out: nothing to scale by
             continue;
         const std::string rescaled = NumberText(Floor(share / total * 100));
-        streampercentual.setItem(i, rescaled + "%");
+        m_c.streampercentual.setItem(i, rescaled + "%");
         shares[std::size_t(i)] = LeadingNumber(rescaled); // the share as the cell now reads
     }
 }
 
 // The shares do not change in this pass, so neither does their total.
-void Norv_main::allocatePool(Real pool)
+void StreamList::allocatePool(Real pool)
 {
-    const int rows = streamlist.listCount();
+    const int rows = m_c.streamlist.listCount();
     std::vector<double> shares(std::size_t(rows), 0.0);
     for (int i = 0; i < rows; ++i)
-        shares[std::size_t(i)] = LeadingNumber(streampercentual.item(i));
+        shares[std::size_t(i)] = LeadingNumber(m_c.streampercentual.item(i));
     const Real total = sumInRowOrder(shares);
     for (int i = 0; i < rows; ++i) {
         const Real share = shares[std::size_t(i)];
         if (share <= 0)
             continue;
-        streamdimension.setItem(i, NumberText(Floor(pool / total * share)));
-        dimensiontype.setItem(i, "bit/s");
+        m_c.streamdimension.setItem(i, NumberText(Floor(pool / total * share)));
+        m_c.dimensiontype.setItem(i, "bit/s");
     }
 }
 

@@ -1,66 +1,59 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The stream list: four row-parallel columns of cell texts, opened to new rows
-// by the Add Stream dialog, thinned by Remove.
-#include "main_window/norv_main.h"
+#include "stream_list.h"
 
-#include "add_stream.h"
-#include "common/application.h"
+#include "common/color.h"
 
 namespace norv {
 
-bool Norv_main::hasVideoRow()
+StreamList::StreamList(const Numbers& numbers, CalculationCore& core, const StreamControls& controls)
+    : FieldNumbers(numbers), m_core(core), m_c(controls)
 {
-    for (int i = 0; i < streamlist.listCount(); ++i)
-        if (streamlist.item(i) == "Video")
+}
+
+bool StreamList::hasVideoRow()
+{
+    for (int i = 0; i < m_c.streamlist.listCount(); ++i)
+        if (m_c.streamlist.item(i) == "Video")
             return true;
     return false;
 }
 
-void Norv_main::appendStreamRow(const std::string& type, const std::string& percent,
-                                const std::string& size, const std::string& unit)
+void StreamList::appendStreamRow(const std::string& type, const std::string& percent, const std::string& size,
+                                 const std::string& unit)
 {
-    streamlist.addItem(type);
-    streampercentual.addItem(percent);
-    streamdimension.addItem(size);
-    dimensiontype.addItem(unit);
+    m_c.streamlist.addItem(type);
+    m_c.streampercentual.addItem(percent);
+    m_c.streamdimension.addItem(size);
+    m_c.dimensiontype.addItem(unit);
 }
 
-void Norv_main::AddStreamButton_Click()
+void StreamList::RemoveStreamButton_Click()
 {
-    const bool video = hasVideoRow();
-    auto& dialog = application().form<AddStream>();
-    dialog.streamtype.setListIndex(video ? 1 : 0);
-    dialog.dimensionestream.setText("0");
-    dialog.tipodimensione(0).setValue(true);
-    dialog.show(true);
-}
-
-void Norv_main::RemoveStreamButton_Click()
-{
-    if (streamlist.listIndex() > -1) {
+    ListBox& types = m_c.streamlist;
+    if (types.listIndex() > -1) {
         // The type column loses its row last, so every removal sees the same index.
-        streamdimension.removeItem(streamlist.listIndex());
-        dimensiontype.removeItem(streamlist.listIndex());
-        streampercentual.removeItem(streamlist.listIndex());
-        streamlist.removeItem(streamlist.listIndex());
+        m_c.streamdimension.removeItem(types.listIndex());
+        m_c.dimensiontype.removeItem(types.listIndex());
+        m_c.streampercentual.removeItem(types.listIndex());
+        types.removeItem(types.listIndex());
     }
-    ParseFields();
+    m_core.ParseFields();
 }
 
 // While the button is held, the inputs of the allocation turn light red.
-void Norv_main::streamlist_MouseDown()
+void StreamList::streamlist_MouseDown()
 {
-    diskspace.setBackColor(HighlightColor());
-    lenght.setBackColor(HighlightColor());
-    if (ContainerOverhead())
-        containerselector.setBackColor(HighlightColor());
+    m_c.diskspace.setBackColor(kHighlightColor);
+    m_c.lenght.setBackColor(kHighlightColor);
+    if (m_core.ContainerOverhead())
+        m_c.containerselector.setBackColor(kHighlightColor);
 }
 
-void Norv_main::streamlist_MouseUp()
+void StreamList::streamlist_MouseUp()
 {
-    diskspace.setBackColor(NormalColor());
-    lenght.setBackColor(NormalColor());
-    containerselector.setBackColor(NormalColor());
+    m_c.diskspace.setBackColor(kNormalColor);
+    m_c.lenght.setBackColor(kNormalColor);
+    m_c.containerselector.setBackColor(kNormalColor);
 }
 
 } // namespace norv

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "common/numbers.h"
+#include "common/number_locale.h"
 
 class QLocale;
 

@@ -7,12 +7,9 @@
 #include "common/option_button.h"
 #include "common/slider.h"
 #include "common/text_box.h"
-#include "language_options/about_form.h"
 #include "language_options/norv_error.h"
-#include "language_options/norv_option.h"
 #include "main_window/norv_main.h"
 #include "main_window/program.h"
-#include "streams/add_stream.h"
 
 #include <algorithm>
 #include <array>
@@ -64,18 +61,6 @@ private:
     std::span<const std::uint8_t> m_bytes;
     std::size_t m_pos = 0;
 };
-
-Window* window(Application& app, Win which)
-{
-    switch (which) {
-    case Win::Main: return app.find<Norv_main>();
-    case Win::AddStream: return app.find<AddStream>();
-    case Win::Options: return app.find<Norv_option>();
-    case Win::Error: return app.find<Norv_error>();
-    case Win::About: return app.find<AboutForm>();
-    }
-    return nullptr;
-}
 
 // The user reaches only shown windows, and while a modal one is up only it
 // and the error window above it.
@@ -288,18 +273,19 @@ private:
     std::array<bool, 5> m_normal{true, true, true, true, true};
 };
 
+constexpr const char* kWindowNames[] = {"Norv_main", "AddStream", "Norv_option", "Norv_error", "AboutForm"};
+
+Window* window(Application& app, Win which) { return app.find(kWindowNames[std::size_t(which)]); }
+
 std::vector<std::string> controlNames(Win which)
 {
     static const auto names = [] {
         MemorySettingsStore store;
         Application app(store, NumberLocale::point());
-        std::array<std::unique_ptr<Window>, 5> windows = {
-            std::make_unique<Norv_main>(app), std::make_unique<AddStream>(app),
-            std::make_unique<Norv_option>(app), std::make_unique<Norv_error>(app),
-            std::make_unique<AboutForm>(app)};
-        std::array<std::vector<std::string>, 5> out;
-        for (std::size_t w = 0; w < windows.size(); ++w)
-            for (Control* c : windows[w]->controls())
+        Start(app);
+        std::array<std::vector<std::string>, std::size(kWindowNames)> out;
+        for (std::size_t w = 0; w < out.size(); ++w)
+            for (Control* c : app.form(kWindowNames[w]).controls())
                 out[w].push_back(c->name());
         return out;
     }();
