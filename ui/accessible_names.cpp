@@ -3,6 +3,7 @@
 
 #include "common/application.h"
 #include "common/control.h"
+#include "language_options/captions.h"
 #include "language_options/settings.h"
 
 #include <QLabel>
@@ -12,12 +13,13 @@ namespace norv::ui {
 
 namespace {
 
-const char* partWord(AccessibleNames::Part part, bool italian)
+// The word from the captions table that tells this input apart, if any.
+const char* partWord(AccessibleNames::Part part, Language language)
 {
     switch (part) {
-    case AccessibleNames::Part::Width: return italian ? "larghezza" : "width";
-    case AccessibleNames::Part::Height: return italian ? "altezza" : "height";
-    case AccessibleNames::Part::Slider: return italian ? "cursore" : "slider";
+    case AccessibleNames::Part::Width: return norv::partWord(InputPart::Width, language);
+    case AccessibleNames::Part::Height: return norv::partWord(InputPart::Height, language);
+    case AccessibleNames::Part::Slider: return norv::partWord(InputPart::Slider, language);
     case AccessibleNames::Part::Whole: break;
     }
     return nullptr;
@@ -52,13 +54,15 @@ void AccessibleNames::refresh()
     // only a caption can bring a new language.
     if (!captionsChanged)
         return;
-    const bool italian = settings::italian(m_entries.front().label->application().settings());
+    const Language language = settings::italian(m_entries.front().label->application().settings())
+                                  ? Language::Italian
+                                  : Language::English;
     for (Entry& entry : m_entries) {
         entry.caption = entry.label->caption();
         if (!entry.input)
             continue;
         QString name = QString::fromStdString(entry.caption);
-        if (const char* word = partWord(entry.part, italian))
+        if (const char* word = partWord(entry.part, language))
             name += QStringLiteral(" (%1)").arg(QLatin1String(word));
         if (entry.input->accessibleName() != name)
             entry.input->setAccessibleName(name);
