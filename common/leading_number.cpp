@@ -66,6 +66,41 @@ double radixNumber(Cursor& in)
     return value;
 }
 
+// Digits with at most one decimal point: the point, or altDecimal when given.
+void readMantissa(Cursor& in, DecimalScan& scan, std::string_view altDecimal)
+{
+    bool point = false;
+    for (;;) {
+        const char c = in.peek();
+        if (c >= '0' && c <= '9') {
+            scan.addDigit(c, point);
+            in.advance();
+        } else if (!point && c == '.') {
+            point = true;
+            in.advance();
+        } else if (!point && in.startsWith(altDecimal)) {
+            point = true;
+            in.advance(altDecimal.size());
+        } else {
+            return;
+        }
+    }
+}
+
+// An optional exponent: the letter E, a sign, digits.
+void readExponent(Cursor& in, DecimalScan& scan)
+{
+    if (in.peek() != 'e' && in.peek() != 'E')
+        return;
+    in.advance();
+    if (in.peek() == '+' || in.peek() == '-') {
+        scan.exponentNegative = in.peek() == '-';
+        in.advance();
+    }
+    for (char c; (c = in.peek()) >= '0' && c <= '9'; in.advance())
+        scan.addExponentDigit(c);
+}
+
 } // namespace
 
 double LeadingNumber(std::string_view text, std::string_view altDecimal)
@@ -81,35 +116,10 @@ double LeadingNumber(std::string_view text, std::string_view altDecimal)
         scan.negative = in.peek() == '-';
         in.advance();
     }
-    bool point = false;
-    for (;;) {
-        const char c = in.peek();
-        if (c >= '0' && c <= '9') {
-            scan.addDigit(c, point);
-            in.advance();
-        } else if (!point && c == '.') {
-            point = true;
-            in.advance();
-        } else if (!point && in.startsWith(altDecimal)) {
-            point = true;
-            in.advance(altDecimal.size());
-        } else {
-            break;
-        }
-    }
+    readMantissa(in, scan, altDecimal);
     if (!scan.hasDigits())
         return 0.0;
-    if (in.peek() == 'e' || in.peek() == 'E') {
-        in.advance();
-        bool negativeExponent = false;
-        if (in.peek() == '+' || in.peek() == '-') {
-            negativeExponent = in.peek() == '-';
-            in.advance();
-        }
-        for (char c; (c = in.peek()) >= '0' && c <= '9'; in.advance())
-            scan.addExponentDigit(c);
-        scan.exponentNegative = negativeExponent;
-    }
+    readExponent(in, scan);
     return scan.value();
 }
 
