@@ -6,9 +6,10 @@ namespace {
 
 class SizeMultiples : public BothLocales {};
 
-// A new x multiple keeps the height and re-derives the width through the
-// ratio, rounded down to a whole number of multiples within 2000.
-TEST_P(SizeMultiples, XMultipleKeepsTheHeightAndRescalesTheWidthSlider)
+// A new multiple keeps the other axis and re-derives its own through the
+// ratio, rounded down to a whole number of multiples within 2000. The rows
+// are for the width; the height, with the ratio turned round, mirrors them.
+TEST_P(SizeMultiples, MultipleKeepsTheOtherSizeAndRescalesItsSlider)
 {
     struct Row { // x in point notation
         const char *p1, *p2, *height, *x; int max, value; const char* width;
@@ -21,17 +22,23 @@ TEST_P(SizeMultiples, XMultipleKeepsTheHeightAndRescalesTheWidthSlider)
         {"720", "576", "576", "3000", 1, 1, "3000"},    // beyond the largest width: one position
         {"16", "9", "2000", "2", 1000, 1000, "2000"},   // 3556 asked for: held at the maximum
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(std::string(row.p1) + ":" + row.p2 + ", x multiple " + row.x);
-        Norv run(GetParam());
-        Norv_main& m = run.start();
-        setShape(m, row.p1, row.p2, "1");
-        m.fheight.setText(row.height);
+    for (const bool height : {false, true}) {
+        for (const Row& row : rows) {
+            SCOPED_TRACE(std::string(height ? "height, " : "width, ") + row.p1 + ":" + row.p2 + ", multiple " + row.x);
+            Norv run(GetParam());
+            Norv_main& m = run.start();
+            setShape(m, height ? row.p2 : row.p1, height ? row.p1 : row.p2, "1");
+            (height ? m.fwidth : m.fheight).setText(row.height);
 
-        m.xdivisible.setText(run.dec(row.x));
+            (height ? m.ydivisible : m.xdivisible).setText(run.dec(row.x));
 
-        EXPECT_EQ(m.fwidths.max(), row.max);
-        expectFrame(m, row.width, row.height, row.value, 576); // code writes leave fheights
+            // Code writes leave the other slider where start-up put it.
+            EXPECT_EQ((height ? m.fheights : m.fwidths).max(), row.max);
+            if (height)
+                expectFrame(m, row.height, row.width, 720, row.value);
+            else
+                expectFrame(m, row.width, row.height, row.value, 576);
+        }
     }
 }
 

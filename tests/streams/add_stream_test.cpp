@@ -117,7 +117,7 @@ TEST_P(AddStreamDialog, AddRefreshesTheQualityFigure)
         m.fwidth.userEdit(noRate ? "720" : "10");
         m.framerate.userFocus();
         m.framerate.userEdit(noRate ? "0" : "25");
-        ASSERT_NE(m.videoquality.text(), "0");
+        EXPECT_NE(m.videoquality.text(), "0");
 
         add(1, 0, "128000");
 

@@ -12,13 +12,9 @@
 namespace norv::test {
 namespace {
 
-class MainWindowUi : public ::testing::TestWithParam<bool> {};
-
-TEST_P(MainWindowUi, StartStateSideWindowsTabOrderAndEnd)
+TEST(MainWindowUi, StartsWithTheStartStateAndTheFocusInTheDiskSpace)
 {
-    const bool termina = GetParam();
     UiNorv norv;
-    // Expected: the widgets show the start state, the focus in diskspace.
     const auto text = [](const char* name) { return field(name)->text(); };
     EXPECT_EQ((QStringList{text("framerate"), text("properror"), text("fwidth"), text("fheight")}),
               (QStringList{"25", "0%", "720", "576"}));
@@ -35,23 +31,32 @@ TEST_P(MainWindowUi, StartStateSideWindowsTabOrderAndEnd)
     // The proportion error is shown on the menu colour.
     EXPECT_EQ(field("properror")->palette().color(QPalette::Disabled, QPalette::Base),
               QApplication::palette("QMenu").color(QPalette::Window));
+    expectMainShowsModel(norv.model(), "start-up");
+}
 
+TEST(MainWindowUi, OptionsAndAboutOpenBesideAndOptionsOnlyOnce)
+{
     // Action: Option, overhead on, About (the main window still takes
-    // clicks), Option again. Expected: one Options window.
+    // clicks), Option again.
+    UiNorv norv;
     platformClick(button("Norv_main", "Option"));
     platformClick(UiNorv::widget<QCheckBox>("Norv_option", "overhead"));
     platformClick(button("Norv_main", "About"));
     ASSERT_TRUE(UiNorv::window("AboutForm") && UiNorv::window("AboutForm")->isVisible());
     platformClick(button("Norv_main", "Option"));
+    // Expected: one Options window; the overhead reached the main window.
     const QWidgetList tops = QApplication::topLevelWidgets();
     EXPECT_EQ(std::count_if(tops.begin(), tops.end(), [](QWidget* w) { return w->objectName() == "Norv_option"; }), 1);
+    EXPECT_TRUE(UiNorv::widget("Norv_main", "containerselector")->isEnabled());
+}
 
-    // Action: with a video bitrate, so that every control of the order is
-    // enabled, Tab once round the window. Expected: never into the
-    // display-only stream columns; the widget and the model agree on where
-    // the focus is.
-    QWidget* main = UiNorv::window("Norv_main");
-    activate(main);
+// With overhead on and a video bitrate, so that every control of the order
+// is enabled, Tab once round the window: never into the display-only stream
+// columns; the widget and the model agree on where the focus is.
+TEST(MainWindowUi, TabWalksTheInputsInOrder)
+{
+    UiNorv norv;
+    norv.model().containerselector.setEnabled(true);
     addVideoRow(norv.model(), "1000000");
     const char* const order[] = {"lenght", "framerate", "containerselector", "prop1", "prop2", "xdivisible",
                                  "ydivisible", "AddStreamButton", "RemoveStreamButton", "streamlist", "fwidth",
@@ -60,23 +65,33 @@ TEST_P(MainWindowUi, StartStateSideWindowsTabOrderAndEnd)
     field("diskspace")->setFocus(Qt::OtherFocusReason);
     for (const char* expected : order) {
         press(Qt::Key_Tab);
-        ASSERT_TRUE(QApplication::focusWidget() && norv.model().activeControl());
-        EXPECT_EQ(QApplication::focusWidget()->objectName(), expected);
-        EXPECT_EQ(norv.model().activeControl()->name(), expected);
+        const Control* active = norv.model().activeControl();
+        EXPECT_EQ(QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "", QString(expected));
+        EXPECT_EQ(active ? active->name() : "", std::string(expected));
     }
+}
 
-    // Action: a run-time error, then Termina; or the main window closed.
+class MainWindowEndUi : public ::testing::TestWithParam<bool> {};
+
+TEST_P(MainWindowEndUi, EveryWindowClosesAndTheProgramEnds)
+{
+    // State: the side windows open; for Termina, a run-time error shown.
+    const bool termina = GetParam();
+    UiNorv norv;
+    platformClick(button("Norv_main", "Option"));
+    platformClick(button("Norv_main", "About"));
     if (termina) {
         type("xdivisible", "*16px");
         ASSERT_FALSE(shownError().isEmpty());
     }
+    // Action: Termina, or the main window's frame close.
     QTimer::singleShot(0, [termina] {
         if (termina)
             QTest::mouseClick(button("Norv_error", "Termina"), Qt::LeftButton);
         else
             UiNorv::window("Norv_main")->close();
     });
-    QTimer::singleShot(10000, main, [] { QCoreApplication::exit(1); }); // gone with the window
+    QTimer::singleShot(10000, UiNorv::window("Norv_main"), [] { QCoreApplication::exit(1); }); // gone with the window
     EXPECT_EQ(QApplication::exec(), 0) << "still running";
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     // Expected: the program ended and no window is left.
@@ -85,7 +100,7 @@ TEST_P(MainWindowUi, StartStateSideWindowsTabOrderAndEnd)
         EXPECT_EQ(UiNorv::window(name), nullptr) << name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Ends, MainWindowUi, ::testing::Values(true, false),
+INSTANTIATE_TEST_SUITE_P(Ends, MainWindowEndUi, ::testing::Values(true, false),
                          [](const auto& info) { return info.param ? "Termina" : "MainWindowClosed"; });
 
 } // namespace

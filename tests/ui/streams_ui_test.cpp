@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The stream list and the Add Stream dialog as the user meets them: the modal
-// dialog, the error window above it, five columns that scroll as one, a
-// hundred streams.
+// dialog, the error window above it, the keys for the double-clicks, and five
+// columns that scroll as one. What the rows come to is the logic tests' part;
+// here the widgets must show what the models hold.
 #include "widget_harness.h"
 
 #include <QScrollBar>
@@ -11,15 +12,6 @@ namespace norv::test {
 namespace {
 
 QLineEdit* streamValue() { return UiNorv::widget<QLineEdit>("AddStream", "dimensionestream"); }
-
-// The four working cells of a row, as shown.
-QStringList rowOf(int row)
-{
-    QStringList cells;
-    for (const char* name : {"streamlist", "streampercentual", "streamdimension", "dimensiontype"})
-        cells << (row < column(name)->count() ? column(name)->item(row)->text() : QStringLiteral("<none>"));
-    return cells;
-}
 
 // Row i of every column stands beside row i of the types, after the pending
 // layouts.
@@ -49,6 +41,13 @@ QWidget* openAddStream()
     return dialog;
 }
 
+// Picks the stream type with the arrow keys: Up towards "Video", Down away.
+void pickType(Qt::Key key)
+{
+    UiNorv::widget("AddStream", "streamtype")->setFocus(Qt::TabFocusReason);
+    press(key);
+}
+
 // Nothing covers the widget where the user would click it.
 bool onTop(QWidget* widget) { return QApplication::widgetAt(widget->mapToGlobal(widget->rect().center())) == widget; }
 
@@ -75,15 +74,15 @@ QPoint rowCentre(QListWidget* list, int row)
     return list->visualItemRect(list->item(row)).center();
 }
 
-TEST(AddStreamUi, APlanThroughTheModalDialogTheErrorWindowAboveItAndTheKeys)
-{
-    // State: the disk space typed, Tab, the length typed.
+class AddStreamUi : public ::testing::Test {
+protected:
     UiNorv norv;
-    type(QApplication::focusWidget(), "*734003200");
-    ASSERT_TRUE(tabTo("lenght"));
-    type(QApplication::focusWidget(), "*5400");
-    // Action: the button opens the dialog. Expected: modal, so the main
-    // window takes no click.
+    Norv_main& m = norv.model();
+};
+
+TEST_F(AddStreamUi, OpensModalAndEscapeOrTheFrameCloseCancels)
+{
+    // Action: the button. Expected: modal, so the main window takes no click.
     QWidget* dialog = openAddStream();
     ASSERT_TRUE(dialog && dialog->isVisible());
     EXPECT_EQ(QApplication::activeModalWidget(), dialog);
@@ -96,75 +95,100 @@ TEST(AddStreamUi, APlanThroughTheModalDialogTheErrorWindowAboveItAndTheKeys)
     dialog->close();
     QTest::qWait(0);
     EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(column("streamlist")->count(), 0);
+    EXPECT_EQ(m.streamlist.listCount(), 0);
     EXPECT_EQ(openAddStream(), dialog);
+}
 
-    // Action: the percent option clicked twice, Enter adds a video row; the dialog
-    // opened again (on Audio), the user picks Video once more, types 12abc
-    // and presses Enter.
+TEST_F(AddStreamUi, EnterAddsTheRowOfTheChosenOptionBesideTheOthers)
+{
+    // Action: the percent option clicked twice, Enter; then 128000 typed, Enter.
+    openAddStream();
     auto* percentOption = UiNorv::widget<QRadioButton>("AddStream", "tipodimensione(2)");
     platformClick(percentOption);
-    platformClick(percentOption); // the model keeps it selected, so must the widget
+    platformClick(percentOption);
+    // Expected: the model keeps it selected, and so does the widget.
     EXPECT_TRUE(percentOption->isChecked());
     press(Qt::Key_Return);
-    EXPECT_EQ(rowOf(0), (QStringList{"Video", "100%", "", ""}));
     openAddStream();
-    UiNorv::widget("AddStream", "streamtype")->setFocus(Qt::TabFocusReason);
-    press(Qt::Key_Up);
-    type(streamValue(), "*12abc");
+    type(streamValue(), "*128000");
     press(Qt::Key_Return);
-    // Expected: refused above the dialog, which stays open.
+
+    // Expected: a percent row and a bit/s row, shown as held and side by side.
+    EXPECT_EQ(m.streampercentual.items(), (std::vector<std::string>{"100%", ""}));
+    EXPECT_EQ(m.dimensiontype.items(), (std::vector<std::string>{"", "bit/s"}));
+    expectMainShowsModel(m, "adding");
+    expectSideBySide("adding through the dialog");
+}
+
+TEST_F(AddStreamUi, ASecondVideoIsRefusedInTheErrorWindowAboveTheDialog)
+{
+    // State: a video row. Action: Video picked again with the keys, Enter.
+    m.appendStreamRow("Video", "100%", "", "");
+    QWidget* dialog = openAddStream();
+    pickType(Qt::Key_Up);
+    press(Qt::Key_Return);
+
+    // Expected: refused above the dialog, which stays open; the error
+    // window's button takes the click although the dialog is modal.
     ASSERT_TRUE(UiNorv::window("Norv_error") && QTest::qWaitForWindowExposed(UiNorv::window("Norv_error")));
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(shownError(), "Numero massimo di flussi video consentiti: 1");
     EXPECT_TRUE(onTop(button("Norv_error", "Riprendi")));
-
-    // Action: Riprendi clicked although the dialog is modal; then Audio and a
-    // megabyte of digits pasted, Enter. Expected: the overflow reported.
     resume("AddStream");
-    UiNorv::widget("AddStream", "streamtype")->setFocus(Qt::TabFocusReason);
-    press(Qt::Key_Down);
+    EXPECT_EQ(m.streamlist.listCount(), 1);
+}
+
+TEST_F(AddStreamUi, AMegabyteOfDigitsIsReportedAndTheDialogStays)
+{
+    openAddStream();
+    pickType(Qt::Key_Down);
     paste(streamValue(), megabyteOf("1234567890"));
     press(Qt::Key_Return);
     EXPECT_EQ(shownError(), runTimeError("Overflow"));
+    EXPECT_TRUE(UiNorv::window("AddStream")->isVisible());
+}
 
-    // Action: Riprendi, 128000 typed, Enter. Expected: the row added in line
-    // with the one above.
-    resume("AddStream");
-    type(streamValue(), "*128000");
-    press(Qt::Key_Return);
-    EXPECT_EQ(rowOf(1), (QStringList{"Audio", "", "128000", "bit/s"}));
-    expectSideBySide("adding through the dialog");
-    activate(UiNorv::window("Norv_main"));
+// Enter on the list and Ctrl+Enter in diskspace are the keys for their
+// double-clicks: the allocation, and the disk space the streams need.
+TEST_F(AddStreamUi, EnterOnTheListAndCtrlEnterInTheDiskSpaceActAsDoubleClicks)
+{
+    // State: disk space and length typed, a video at 100% and an audio stream.
+    type(QApplication::focusWidget(), "*734003200");
+    ASSERT_TRUE(tabTo("lenght"));
+    type(QApplication::focusWidget(), "*5400");
+    m.appendStreamRow("Video", "100%", "", "");
+    m.appendStreamRow("Audio", "", "128000", "bit/s");
 
-    // Action: Enter on the list and Ctrl+Enter in diskspace, the keys for
-    // their double-clicks. Expected: the video stream gets what is left, the
-    // quality controls are enabled, and the space the streams need is about
-    // the disk space again.
     ASSERT_TRUE(tabTo("streamlist"));
     press(Qt::Key_Return);
-    EXPECT_EQ(rowOf(0), (QStringList{"Video", "100%", "959412", "bit/s"}));
+    // Expected: the video row holds a bitrate; the quality controls follow.
+    EXPECT_EQ(m.dimensiontype.item(0), "bit/s");
+    expectMainShowsModel(m, "Enter");
     EXPECT_TRUE(field("videoquality")->isEnabled() && slider("videoqualitys")->isEnabled());
+
+    // Expected: the space the streams need, about the disk space again.
     ASSERT_TRUE(tabTo("diskspace", Qt::ShiftModifier));
     press(Qt::Key_Return, Qt::ControlModifier);
     EXPECT_EQ(field("diskspace")->text(), "734003100");
 }
 
-TEST(StreamColumnsUi, HundredRowsStaySideBySideAndAllocate)
-{
-    // State: 100 s; the video stream at 100% and 99 audio streams of 1000
-    // bit/s, put straight into the rows for speed.
-    UiNorv norv;
-    Norv_main& m = norv.model();
-    m.appendStreamRow("Video", "100%", "", "");
-    for (int i = 1; i < 100; ++i)
-        m.appendStreamRow("Audio", "", "1000", "bit/s");
-    paste(field("lenght"), "100");
+// A hundred streams: the video at 100% and 99 audio streams of 1000 bit/s,
+// put straight into the rows for speed; 100 s.
+class StreamColumnsUi : public AddStreamUi {
+protected:
+    StreamColumnsUi()
+    {
+        m.appendStreamRow("Video", "100%", "", "");
+        for (int i = 1; i < 100; ++i)
+            m.appendStreamRow("Audio", "", "1000", "bit/s");
+        paste(field("lenght"), "100");
+    }
     QListWidget* types = column("streamlist");
-    QScrollBar* bar = types->verticalScrollBar();
+};
 
-    // Action: a row clicked, the wheel, the keys, a row added and removed at
-    // the bottom, each followed by a look at the columns.
+TEST_F(StreamColumnsUi, StaySideBySideWhileScrolledAddedToAndRemovedFrom)
+{
+    QScrollBar* bar = types->verticalScrollBar();
     QTest::mouseClick(types->viewport(), Qt::LeftButton, {}, rowCentre(types, 1));
     wheel(types->viewport(), 3);
     EXPECT_GT(bar->value(), 0);
@@ -178,9 +202,10 @@ TEST(StreamColumnsUi, HundredRowsStaySideBySideAndAllocate)
     platformClick(button("Norv_main", "RemoveStreamButton"));
     EXPECT_EQ(types->count(), 100);
     expectSideBySide("Remove at the bottom");
+}
 
-    // Action: a row clicked; then a double-click (two clicks in one) and the
-    // wheel on each display-only column. Expected: nothing changes.
+TEST_F(StreamColumnsUi, DisplayOnlyColumnsTakeNoClickNoWheelNoFocus)
+{
     const QPoint at = rowCentre(types, 2);
     QTest::mouseClick(types->viewport(), Qt::LeftButton, {}, at);
     for (const char* name : {"codec", "streampercentual", "streamdimension", "dimensiontype"}) {
@@ -192,25 +217,31 @@ TEST(StreamColumnsUi, HundredRowsStaySideBySideAndAllocate)
         EXPECT_TRUE(list->selectedItems().isEmpty()) << name;
         expectSideBySide(name);
     }
-    // Expected: pressing the disk space lights up what the allocation reads.
+}
+
+TEST_F(StreamColumnsUi, PressingTheDiskSpaceColoursTheTypesWhileHeld)
+{
     QTest::mousePress(field("diskspace"), Qt::LeftButton, {}, QPoint(4, 4));
     EXPECT_EQ(types->palette().color(QPalette::Base), QColor(255, 127, 127));
     QTest::mouseRelease(field("diskspace"), Qt::LeftButton, {}, QPoint(4, 4));
     EXPECT_EQ(types->palette().color(QPalette::Base), QColor(Qt::white));
+}
 
-    // Action: 1E308 bytes of disk, the allocation from the last row.
-    // Expected: eight times the disk space leaves the double range.
+TEST_F(StreamColumnsUi, DoubleClickOnTheLastRowAllocatesOrReports)
+{
+    // Action: a disk space whose bits leave the double range. Expected: reported.
     paste(field("diskspace"), "1E308");
     doubleClick(types->viewport(), rowCentre(types, 99));
     EXPECT_EQ(shownError(), runTimeError("Overflow"));
 
-    // Action: Riprendi, 100000000 bytes, the allocation again, the disk space
-    // double-clicked. Expected: the video stream gets 8000000 bit/s less
-    // 99 x 1000, and the space those streams need is the disk space again.
+    // Action: a disk space that computes, then a double-click on it.
+    // Expected: the video gets a bitrate, and the space the streams need is
+    // the disk space again.
     resume();
     paste(field("diskspace"), "100000000");
     doubleClick(types->viewport(), rowCentre(types, 99));
-    EXPECT_EQ(rowOf(0), (QStringList{"Video", "100%", "7901000", "bit/s"}));
+    EXPECT_EQ(m.dimensiontype.item(0), "bit/s");
+    expectMainShowsModel(m, "the allocation");
     doubleClick(field("diskspace"));
     EXPECT_EQ(field("diskspace")->text(), "100000000");
 }

@@ -24,6 +24,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <tuple>
 
 // Failure messages show texts, not their bytes.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
@@ -157,6 +158,32 @@ inline bool tabTo(const QString& name, Qt::KeyboardModifiers modifiers = {})
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
     }
     return false;
+}
+
+// Every field, slider and list of the main window shows what its model holds.
+inline void expectMainShowsModel(const Norv_main& m, const char* after)
+{
+    const auto texts = [](const std::vector<std::string>& items) {
+        QStringList out;
+        for (const std::string& item : items)
+            out << QString::fromStdString(item);
+        return out;
+    };
+    for (Control* control : m.controls()) {
+        const char* name = control->name().c_str();
+        if (const auto* box = dynamic_cast<const TextBox*>(control)) {
+            EXPECT_EQ(field(name)->text().toStdString(), box->text()) << name << " after " << after;
+        } else if (const auto* s = dynamic_cast<const Slider*>(control)) {
+            EXPECT_EQ(std::tuple(slider(name)->minimum(), slider(name)->maximum(), slider(name)->value()),
+                      std::tuple(s->min(), s->max(), s->value())) << name << " after " << after;
+        } else if (const auto* list = dynamic_cast<const ListBox*>(control)) {
+            QStringList shown;
+            for (int i = 0; i < column(name)->count(); ++i)
+                shown << column(name)->item(i)->text();
+            EXPECT_EQ(shown, texts(list->items())) << name << " after " << after;
+        }
+        EXPECT_EQ(UiNorv::widget("Norv_main", name)->isEnabled(), control->enabled()) << name << " after " << after;
+    }
 }
 
 // A video row as the dialog appends it; the quality controls follow at the
