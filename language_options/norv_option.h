@@ -18,9 +18,9 @@ public:
     explicit Norv_option(Application& app);
 
     Frame Frame1{*this, "Frame1", "Lingua"};
-    OptionArray lingua{*this, "lingua", {"Italiano", "English"}};
+    OptionArray lingua{*this, "lingua", {"Italiano", "English"}}; // the language: 0 Italian, 1 English
     Frame Frame2{*this, "Frame2", "Overhead"};
-    CheckBox overhead{*this, "overhead", "Calcola overhead"};
+    CheckBox overhead{*this, "overhead", "Calcola overhead"};      // 1: the container overhead counts
 
     // Switches the whole program to Italian (0) or English (1) and stores the
     // choice; any other index is ignored.
