@@ -6,22 +6,47 @@
 #include <cmath>
 #include <cstdlib>
 #include <string>
-#include <utility>
 
 namespace norv {
 
 namespace {
 
-// A number as a sign, its significant digits (15 at most, rounded half to
-// even on the exact binary value, no trailing zeros) and a decimal exponent.
-struct Digits {
-    bool negative;
-    std::string digits;
-    int exponent;
-};
-
-Digits significantDigits(double value)
+// digits: the significant digits, without a point; exponent: of the first.
+void appendExponentForm(std::string& out, const std::string& digits, int exponent, const std::string& decimal)
 {
+    out += digits.front();
+    if (digits.size() > 1)
+        out += decimal + digits.substr(1);
+    const int magnitude = std::abs(exponent);
+    out += exponent < 0 ? "E-" : "E+";
+    if (magnitude < 10)
+        out += '0';
+    out += std::to_string(magnitude);
+}
+
+void appendPositionalForm(std::string& out, const std::string& digits, int exponent, const std::string& decimal)
+{
+    if (exponent < 0) {
+        out += "0" + decimal + std::string(std::size_t(-exponent - 1), '0') + digits;
+        return;
+    }
+    const std::size_t whole = std::size_t(exponent) + 1;
+    if (digits.size() <= whole)
+        out += digits + std::string(whole - digits.size(), '0');
+    else
+        out += digits.substr(0, whole) + decimal + digits.substr(whole);
+}
+
+} // namespace
+
+std::string NumberText(double value, const NumberLocale& locale)
+{
+    if (!std::isfinite(value))
+        throw RunTimeError(RunTimeError::Overflow);
+    if (value == 0.0)
+        return "0"; // also for -0
+
+    // 15 significant digits, rounded half to even on the exact binary value.
     char buf[32];
     const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
     const std::string_view sci(buf, std::size_t(res.ptr - buf)); // "-d.dddddddddddddde+XX"
@@ -34,43 +59,14 @@ Digits significantDigits(double value)
             digits.push_back(c);
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
-    return {negative, std::move(digits), std::atoi(std::string(sci.substr(ePos + 1)).c_str())};
-}
+    const int exponent = std::atoi(std::string(sci.substr(ePos + 1)).c_str());
 
-std::string exponentForm(const Digits& d, const std::string& decimal)
-{
-    std::string out(1, d.digits.front());
-    if (d.digits.size() > 1)
-        out += decimal + d.digits.substr(1);
-    const int magnitude = std::abs(d.exponent);
-    out += d.exponent < 0 ? "E-" : "E+";
-    if (magnitude < 10)
-        out += '0';
-    return out + std::to_string(magnitude);
-}
-
-std::string positionalForm(const Digits& d, const std::string& decimal)
-{
-    if (d.exponent < 0)
-        return "0" + decimal + std::string(std::size_t(-d.exponent - 1), '0') + d.digits;
-    const std::size_t whole = std::size_t(d.exponent) + 1;
-    if (d.digits.size() <= whole)
-        return d.digits + std::string(whole - d.digits.size(), '0');
-    return d.digits.substr(0, whole) + decimal + d.digits.substr(whole);
-}
-
-} // namespace
-
-std::string NumberText(double value, const NumberLocale& locale)
-{
-    if (!std::isfinite(value))
-        throw RunTimeError(RunTimeError::Overflow);
-    if (value == 0.0)
-        return "0"; // also for -0
-    const Digits d = significantDigits(value);
-    const bool exponent = d.exponent >= 15 || d.exponent < -4;
-    return (d.negative ? "-" : "") +
-           (exponent ? exponentForm(d, locale.decimal) : positionalForm(d, locale.decimal));
+    std::string out = negative ? "-" : "";
+    if (exponent >= 15 || exponent < -4)
+        appendExponentForm(out, digits, exponent, locale.decimal);
+    else
+        appendPositionalForm(out, digits, exponent, locale.decimal);
+    return out;
 }
 
 } // namespace norv

@@ -66,31 +66,59 @@ constexpr const char* kInputWords[][2] = {
 };
 // clang-format on
 
-// Writes one text; the first entry of a list empties it, and each entry goes
-// to the next position.
-void write(Window& window, const LanguageText& t, Language language, ComboBox*& filling)
-{
-    const char* text = t.in(language);
-    switch (t.kind) {
-    case Title:
-        window.setCaption(text);
-        return;
-    case ToolTip:
-        window.named(t.control).setToolTip(text);
-        return;
-    case Caption:
-        dynamic_cast<CaptionedControl&>(window.named(t.control)).setCaption(text);
-        return;
-    case Entry:
-        auto& list = dynamic_cast<ComboBox&>(window.named(t.control));
-        if (&list != filling) {
-            list.clear();
-            filling = &list;
+// Writes the texts in table order. A window is looked up when its rows
+// begin; the first entry of a list empties it, and each entry goes to the
+// next position.
+class Writer {
+public:
+    Writer(Application& app, Language language) : m_app(app), m_language(language) {}
+
+    void write(const LanguageText& t)
+    {
+        // The rows of one window follow each other: the same name, most
+        // often the same literal.
+        if (t.window != m_windowName && (!m_window || m_window->name() != t.window)) {
+            m_window = &m_app.form(t.window);
+            m_list = nullptr;
         }
-        list.addItem(text, list.listCount());
-        return;
+        m_windowName = t.window;
+        const char* text = t.in(m_language);
+        switch (t.kind) {
+        case Title:
+            m_window->setCaption(text);
+            return;
+        case ToolTip:
+            m_window->named(t.control).setToolTip(text);
+            return;
+        case Caption:
+            dynamic_cast<CaptionedControl&>(m_window->named(t.control)).setCaption(text);
+            return;
+        case Entry: {
+            ComboBox& entries = list(t.control);
+            entries.addItem(text, entries.listCount());
+            return;
+        }
+        }
     }
-}
+
+private:
+    ComboBox& list(const char* name)
+    {
+        if (name != m_listName && (!m_list || m_list->name() != name)) {
+            m_list = &dynamic_cast<ComboBox&>(m_window->named(name));
+            m_list->clear();
+        }
+        m_listName = name;
+        return *m_list;
+    }
+
+    Application& m_app;
+    Language m_language;
+    Window* m_window = nullptr;
+    const char* m_windowName = nullptr;
+    ComboBox* m_list = nullptr;
+    const char* m_listName = nullptr;
+};
 
 } // namespace
 
@@ -111,13 +139,9 @@ const char* partWord(InputPart part, Language language)
 
 void applyLanguage(Application& app, Language language)
 {
-    Window* window = nullptr;
-    ComboBox* filling = nullptr;
-    for (const LanguageText& t : kTexts) {
-        if (!window || window->name() != t.window)
-            window = &app.form(t.window);
-        write(*window, t, language, filling);
-    }
+    Writer writer(app, language);
+    for (const LanguageText& t : kTexts)
+        writer.write(t);
 }
 
 } // namespace norv
