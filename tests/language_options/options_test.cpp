@@ -21,23 +21,26 @@ std::string stored(const Norv& norv, const char* key) { return settings::get(nor
 // control "" is the window's title; a text box shows its tool-tip.
 struct Text { const char *control, *italian, *english; };
 
-// Every text the language switch writes that differs between the languages,
-// as the user must read it.
+// Every text the language switch writes, as the user must read it: the one
+// place where the tests spell them out.
 // clang-format off
 const std::map<std::string, std::vector<Text>> kTexts = {
-    {"Norv_option", {{"Frame1", "Lingua", "Language"}, {"overhead", "Calcola overhead", "Compute overhead"},
-                     {"", "Opzioni", "Options"}}},
+    {"Norv_option", {{"Frame1", "Lingua", "Language"}, {"Frame2", "Overhead", "Overhead"},
+                     {"overhead", "Calcola overhead", "Compute overhead"}, {"", "Opzioni", "Options"}}},
     {"Norv_main", {{"Label1", "Spazio su disco", "Diskspace"}, {"Label2", "Lunghezza", "Lenght"},
                    {"lenght", "secondi", "seconds"}, {"framerate", "fotogrammi", "frames"},
                    {"Label4", "Proporzioni", "Proprtions"}, {"Label5", "Multipli di", "Size multiples"},
                    {"Label11", "Errore proporzioni", "Proportion error"}, {"Option", "Opzioni", "Options"},
                    {"AddStreamButton", "Aggiungi", "Add"}, {"RemoveStreamButton", "Rimuovi", "Remove"},
-                   {"Label6", "Larghezza", "Width"}, {"Label10", "Altezza", "Height"}}},
+                   {"Label6", "Larghezza", "Width"}, {"Label10", "Altezza", "Height"}, {"Label9", "FPS", "FPS"},
+                   {"Label3", "Container", "Container"}, {"About", "About", "About"}, {"Label7", "Stream", "Stream"},
+                   {"Label8", "Video Quality", "Video Quality"}}},
     {"Norv_error", {{"Termina", "Termina", "Close"}, {"Riprendi", "Riprendi", "Continue"},
                     {"Annulla", "Annulla", "Abort"}, {"Frame1", "Descrizione errore", "Error description"},
                     {"", "Norv errore", "Norv error"}}},
     {"AddStream", {{"Label1", "Tipo stream", "Stream type"}, {"Label2", "Dimensione", "Stream size"},
-                   {"Label4", "dimensione", "bytes"}, {"", "Aggiungi Stream", "Add Stream"},
+                   {"Label3", "bitrate", "bitrate"}, {"Label4", "dimensione", "bytes"}, {"Label5", "%", "%"},
+                   {"", "Aggiungi Stream", "Add Stream"},
                    {"Add", "Aggiungi", "Add"}, {"Abort", "Annulla", "Cancel"}}},
 };
 // clang-format on
