@@ -21,39 +21,26 @@
 #include <sys/statvfs.h>
 #include <unistd.h>
 
-#include <chrono>
-#include <condition_variable>
-#include <cstdio>
-#include <cstdlib>
-#include <mutex>
+#include <csignal>
 #include <optional>
-#include <thread>
 
 namespace norv::test {
 namespace {
 
-using namespace std::chrono_literals;
-
-// Ends the whole run with a message when what it guards does not finish in
-// time: a hang fails at once instead of holding the test until its time-out.
-// The bound is generous; start-up and every click take far less.
-class Watchdog {
-public:
-    explicit Watchdog(std::string what)
-        : m_thread([what = std::move(what)](std::stop_token stop) {
-              std::mutex mutex;
-              std::condition_variable_any wake;
-              std::unique_lock lock(mutex);
-              if (!wake.wait_for(lock, stop, 20s, [&] { return stop.stop_requested(); })) {
-                  std::fprintf(stderr, "Norv hung with the settings case %s\n", what.c_str());
-                  std::_Exit(EXIT_FAILURE);
-              }
-          })
+// Ends the run with a message when what it guards hangs, instead of holding
+// the test until its time-out. The bound is generous: start-up and every
+// click take far less.
+struct Watchdog {
+    Watchdog()
     {
+        std::signal(SIGALRM, [](int) {
+            constexpr char kHung[] = "\nNorv hung with this settings file\n";
+            (void)!write(STDERR_FILENO, kHung, sizeof kHung - 1);
+            _exit(EXIT_FAILURE);
+        });
+        alarm(20);
     }
-
-private:
-    std::jthread m_thread;
+    ~Watchdog() { alarm(0); }
 };
 
 // What the running program shows of the two settings, and no message.
@@ -64,33 +51,23 @@ void expectSettings(bool italian, bool overhead)
     EXPECT_EQ(shownError(), "");
 }
 
-// The user switches language and overhead in the Options window, closes it
-// with the frame and opens it again: it and the main window show the choices.
-void switchBoth(bool italian, bool overhead)
-{
-    platformClick(button("Norv_main", "Option"));
-    platformClick(UiNorv::widget<QRadioButton>("Norv_option", italian ? "lingua(1)" : "lingua(0)"));
-    platformClick(UiNorv::widget<QCheckBox>("Norv_option", "overhead"));
-    UiNorv::window("Norv_option")->close();
-    platformClick(button("Norv_main", "Option"));
-    expectSettings(!italian, !overhead);
-    EXPECT_TRUE(UiNorv::widget<QRadioButton>("Norv_option", italian ? "lingua(1)" : "lingua(0)")->isChecked());
-    EXPECT_EQ(UiNorv::widget<QCheckBox>("Norv_option", "overhead")->isChecked(), !overhead);
-    UiNorv::window("Norv_main")->close();
-    QTest::qWait(0);
-}
-
 // What stands at a path, to tell whether Norv changed it: a link and what it
-// leads to, a file's bytes (the size and time of a huge one), or the kind.
+// leads to, a folder and all in it, a file's bytes (the size and time of a
+// huge one), or a pipe.
 QByteArray state(const QString& path)
 {
     const QFileInfo info(path);
     if (info.isSymLink())
-        return "link to " + QFile::encodeName(info.symLinkTarget()) + ": " + state(info.symLinkTarget());
-    if (!info.exists())
-        return "nothing";
+        return "link to " + QFile::encodeName(info.symLinkTarget()) + " (" + state(info.symLinkTarget()) + ")";
+    if (info.isDir()) {
+        QByteArray folder = "folder {";
+        const auto all = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+        for (const QString& name : QDir(path).entryList(all))
+            folder += name.toUtf8() + ": " + state(path + '/' + name) + "; ";
+        return folder + '}';
+    }
     if (!info.isFile())
-        return info.isDir() ? "folder" : "pipe";
+        return info.exists() ? "pipe" : "nothing";
     if (info.size() > 1 << 20)
         return QByteArray::number(info.size()) + " bytes, " + info.lastModified().toString(Qt::ISODateWithMs).toUtf8();
     QFile file(path);
@@ -105,7 +82,7 @@ int mode(const QString& path)
 
 enum class Plant {
     Nothing, Unreadable, ReadOnly, FolderAsFile, PipeAsFile, LockFolder, LockPipe, LockDanglingLink, LockLeftEmpty,
-    LinkToOwnFile, LinkToOthersFile, DanglingLink, Huge, NoHomeRelativeConfig
+    LinkToOwnFile, LinkToOthersFile, DanglingLink, Huge, FullDisk, NoHomeRelativeConfig
 };
 
 struct FileCase {
@@ -118,6 +95,8 @@ struct FileCase {
     QByteArray after = {}; // the file's whole text afterwards, where that is known
 };
 
+void PrintTo(const FileCase& f, std::ostream* out) { *out << f.name; }
+
 // Puts a case's file and its trouble in place; false where this machine cannot.
 bool plant(const FileCase& f, const QString& dir, const QString& folder, const QString& text)
 {
@@ -129,6 +108,7 @@ bool plant(const FileCase& f, const QString& dir, const QString& folder, const Q
         return false;
     file.close();
     const QByteArray lock = QFile::encodeName(conf + ".lock");
+    struct statvfs disk {};
     switch (f.plant) {
     case Plant::PipeAsFile: return mkfifo(QFile::encodeName(conf).constData(), 0600) == 0;
     case Plant::LockFolder: return QDir().mkdir(conf + ".lock");
@@ -136,6 +116,10 @@ bool plant(const FileCase& f, const QString& dir, const QString& folder, const Q
     case Plant::LockDanglingLink: return QFile::link(dir + "/gone", conf + ".lock");
     case Plant::LockLeftEmpty: return QFile(conf + ".lock").open(QIODevice::WriteOnly); // as a crash leaves it
     case Plant::Huge: return file.resize(100 << 20);
+    case Plant::FullDisk: // room for the lock and no more
+        file.setFileName(dir + "/filler");
+        return statvfs(QFile::encodeName(dir).constData(), &disk) == 0 && file.open(QIODevice::WriteOnly) &&
+               file.write(QByteArray(static_cast<qsizetype>(disk.f_bavail * disk.f_frsize) - 4096, 'x')) > 0;
     case Plant::LinkToOthersFile:
         if (chown(QFile::encodeName(text).constData(), 65534, 65534) != 0)
             return false;
@@ -146,23 +130,48 @@ bool plant(const FileCase& f, const QString& dir, const QString& folder, const Q
     }
 }
 
-void PrintTo(const FileCase& f, std::ostream* out) { *out << f.name; }
+// The test again, alone, in a mount namespace of its own over a small file
+// system at NORV_TEST_SMALL_DISK: nothing outside the namespace sees it.
+void runOnSmallDisk()
+{
+    QTemporaryDir mountPoint;
+    QStringList args = geteuid() == 0 ? QStringList() : QStringList{"--user", "--map-root-user"};
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    args << "--mount" << "sh" << "-c" << R"(mount -t tmpfs -o size=64k norv-test "$0" && exec "$@")"
+         << mountPoint.path() << QCoreApplication::applicationFilePath()
+         << QStringLiteral("--gtest_filter=%1.%2").arg(test->test_suite_name(), test->name());
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("NORV_TEST_SMALL_DISK", mountPoint.path());
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start("unshare", args);
+    ASSERT_TRUE(child.waitForFinished(120000));
+    const std::string output = child.readAll().toStdString();
+    if (output.find("[ RUN") == std::string::npos)
+        GTEST_SKIP() << "No small file system can be mounted here, so a full disk is not tried: " << output;
+    EXPECT_EQ(child.exitCode(), 0) << output;
+}
 
 class SettingsFileUi : public ::testing::TestWithParam<FileCase> {};
 
 TEST_P(SettingsFileUi, StartsWithWhatItReadsAndKeepsTheChoices)
 {
     const FileCase& f = GetParam();
-    QTemporaryDir dir;
-    const QString root = dir.path() + "/config"; // Norv makes it, and its folder in it, for the first file
+    const QString disk = qEnvironmentVariable("NORV_TEST_SMALL_DISK");
+    if (f.plant == Plant::FullDisk && disk.isEmpty())
+        return runOnSmallDisk();
+    QTemporaryDir tmp;
+    const QString dir = f.plant == Plant::FullDisk ? disk : tmp.path();
+    const QString root = dir + "/config"; // Norv makes it, and its folder in it, for the first file
     const QString folder = root + "/Norv";
     const bool linked = f.plant == Plant::LinkToOwnFile || f.plant == Plant::LinkToOthersFile ||
                         f.plant == Plant::DanglingLink;
-    const QString text = linked ? dir.path() + "/dotfiles/norv.conf" : folder + "/Norv.conf";
-    QDir().mkpath(dir.path() + "/dotfiles");
-    if (!plant(f, dir.path(), folder, text))
+    const QString text = linked ? dir + "/dotfiles/norv.conf" : folder + "/Norv.conf";
+    QDir().mkpath(dir + "/dotfiles");
+    if (!plant(f, dir, folder, text))
         GTEST_SKIP() << "This machine cannot set up the case (a file of another owner needs root)";
-    const QByteArray before = state(folder + "/Norv.conf") + state(folder + "/Norv.conf.lock") + state(root);
+    const QByteArray before = state(root);
     QFile file(text);
     if (f.plant == Plant::Unreadable || f.plant == Plant::ReadOnly)
         file.setPermissions(f.plant == Plant::Unreadable ? QFileDevice::Permissions() : QFileDevice::ReadOwner);
@@ -170,8 +179,10 @@ TEST_P(SettingsFileUi, StartsWithWhatItReadsAndKeepsTheChoices)
     const bool readable = f.plant != Plant::Unreadable || file.open(QIODevice::ReadOnly);
     file.close();
     const bool written = f.written && (!file.exists() || QFileInfo(file).isWritable());
+    const bool italian = f.italian && readable;
+    const bool overhead = f.overhead && readable;
     {
-        // Without a home folder, the relative folder would be the one Norv started in.
+        // Without a home folder, a relative folder would be where Norv started.
         struct Elsewhere {
             QByteArray home = qgetenv("HOME");
             QString cwd = QDir::currentPath();
@@ -185,18 +196,31 @@ TEST_P(SettingsFileUi, StartsWithWhatItReadsAndKeepsTheChoices)
         if (f.plant == Plant::NoHomeRelativeConfig) {
             elsewhere.emplace();
             qunsetenv("HOME");
-            QDir::setCurrent(dir.path());
+            QDir::setCurrent(dir);
         }
-        Watchdog guard(f.name);
+        Watchdog guard;
         // State: what could be read applies.
         UiNorv norv(f.plant == Plant::NoHomeRelativeConfig ? "config" : root);
-        expectSettings(f.italian && readable, f.overhead && readable);
-        // Action and expected: the choices hold for the rest of the run.
-        switchBoth(f.italian && readable, f.overhead && readable);
+        expectSettings(italian, overhead);
+
+        // Action: the user switches language and overhead in the Options
+        // window, closes it with the frame and opens it again.
+        platformClick(button("Norv_main", "Option"));
+        platformClick(UiNorv::widget<QRadioButton>("Norv_option", italian ? "lingua(1)" : "lingua(0)"));
+        platformClick(UiNorv::widget<QCheckBox>("Norv_option", "overhead"));
+        UiNorv::window("Norv_option")->close();
+        platformClick(button("Norv_main", "Option"));
+        // Expected: the rest of the run shows them, the new window reads them back.
+        expectSettings(!italian, !overhead);
+        EXPECT_TRUE(UiNorv::widget<QRadioButton>("Norv_option", italian ? "lingua(1)" : "lingua(0)")->isChecked());
+        EXPECT_EQ(UiNorv::widget<QCheckBox>("Norv_option", "overhead")->isChecked(), !overhead);
+        UiNorv::window("Norv_main")->close();
+        QTest::qWait(0);
     }
     file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     if (!written) {
-        EXPECT_EQ(state(folder + "/Norv.conf") + state(folder + "/Norv.conf.lock") + state(root), before);
+        // Expected: everything where the settings live as it was.
+        EXPECT_EQ(state(root), before);
         return;
     }
     // Expected: the file holds the choices beside the rest, a link stays a
@@ -253,63 +277,13 @@ const FileCase kFiles[] = {
     {"LinkToAnotherUsersFile", Plant::LinkToOthersFile, kStored, false, false, false},
     {"DanglingLink", Plant::DanglingLink, {}, false, false, false},
     {"HugeFile", Plant::Huge, kStored, false, false, false},
+    // The start saves "0" over 2, then the user's choices: none of it fits.
+    {"FullDisk", Plant::FullDisk, "; by hand\n[Options]\nLanguage=Italiano\nOverhead=2\n", true, false, false},
     {"NoHomeRelativeConfig", Plant::NoHomeRelativeConfig, {}, false, false, false},
 };
 
 INSTANTIATE_TEST_SUITE_P(Files, SettingsFileUi, ::testing::ValuesIn(kFiles),
                          [](const auto& info) { return std::string(info.param.name); });
-
-TEST(SettingsFileUi, FullDiskLeavesTheFileAsItWas)
-{
-    const QString disk = qEnvironmentVariable("NORV_TEST_SMALL_DISK");
-    if (disk.isEmpty()) {
-        // This test again, alone, in a mount namespace of its own with a
-        // small file system: nothing outside it sees the mount.
-        QTemporaryDir mountPoint;
-        QStringList args = geteuid() == 0 ? QStringList() : QStringList{"--user", "--map-root-user"};
-        args << "--mount" << "sh" << "-c" << R"(mount -t tmpfs -o size=64k norv-test "$0" && exec "$@")"
-             << mountPoint.path() << QCoreApplication::applicationFilePath()
-             << "--gtest_filter=SettingsFileUi.FullDiskLeavesTheFileAsItWas";
-        QProcess child;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("NORV_TEST_SMALL_DISK", mountPoint.path());
-        child.setProcessEnvironment(env);
-        child.setProcessChannelMode(QProcess::MergedChannels);
-        child.start("unshare", args);
-        ASSERT_TRUE(child.waitForFinished(120000));
-        const QString output = QString::fromLocal8Bit(child.readAll());
-        if (!output.contains("[ RUN"))
-            GTEST_SKIP() << "No small file system can be mounted here, so a full disk is not tried: "
-                         << output.toStdString();
-        EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
-        return;
-    }
-    // State: a file that the start rewrites (2 is no overhead value), on a
-    // disk with room for the lock and no more.
-    const QString conf = disk + "/Norv/Norv.conf";
-    const QByteArray stored = "; by hand\n[Options]\nLanguage=Italiano\nOverhead=2\n";
-    QDir().mkpath(disk + "/Norv");
-    QFile file(conf);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(stored) == stored.size());
-    file.close();
-    struct statvfs space {};
-    ASSERT_EQ(statvfs(QFile::encodeName(disk).constData(), &space), 0);
-    QFile filler(disk + "/filler");
-    ASSERT_TRUE(filler.open(QIODevice::WriteOnly) &&
-                filler.write(QByteArray(static_cast<qsizetype>(space.f_bavail * space.f_frsize) - 4096, 'x')));
-    filler.close();
-    {
-        Watchdog guard("full disk");
-        UiNorv norv(disk);
-        expectSettings(true, false);
-        // Action and expected: the choices hold for the run.
-        switchBoth(true, false);
-    }
-    // Expected: the file as it was, and no file left beside it.
-    EXPECT_EQ(state(conf), stored);
-    EXPECT_EQ(QDir(disk + "/Norv").entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-              QStringList("Norv.conf"));
-}
 
 TEST(SettingsFileUi, LivesInAnAbsoluteConfigFolderOrOnlyInMemory)
 {
