@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings_file.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -23,9 +22,9 @@ namespace {
 using namespace std::chrono_literals;
 
 constexpr off_t kLargest = 1 << 20; // settings take a few dozen bytes
-// Another Norv holds the lock for a few milliseconds. A lock whose holder
-// left it behind holds no native lock, so Qt may take it once it is older
-// than kStaleLock; a live holder's lock is never taken from it.
+// Another Norv holds the lock for a few milliseconds. A lock left behind by a
+// crash carries no native lock, so Qt takes it over once it is older than
+// kStaleLock; a running holder's native lock keeps its lock its own.
 constexpr auto kLockWait = 500ms;
 constexpr auto kStaleLock = 100ms;
 
