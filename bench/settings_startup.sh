@@ -3,10 +3,11 @@
 # Start-up time (process start to the main window shown, offscreen) with a
 # settings file Norv cannot or must not use as it is: a lock path that is a
 # folder, a pipe, a dangling link or a freshly left empty file, a deeply
-# nested serialised value, a link to another user's file, a 100 MB file, a
-# full disk, a relative XDG_CONFIG_HOME, no HOME. Each case is set up afresh
-# before each run; prints the median and the slowest run in milliseconds,
-# or how many runs showed no window within 20 s (a hang or a crash).
+# nested serialised value, a link to another user's file, a file just small
+# enough to be read (1 MiB), a 100 MB file, a full disk, a relative
+# XDG_CONFIG_HOME, no HOME. Each case is set up afresh before each run;
+# prints the median and the slowest run in milliseconds, or how many runs
+# showed no window within 20 s (a hang or a crash).
 # usage: settings_startup.sh [--runs N] <norv_startup>
 set -euo pipefail
 
@@ -43,6 +44,7 @@ plant() {
     link-to-others-file)
       mv "$conf" "$work/dotfiles/norv.conf"
       chown 65534:65534 "$work/dotfiles/norv.conf" && ln -s "$work/dotfiles/norv.conf" "$conf" ;;
+    largest-read) { yes '; a comment line that Norv keeps' | head -c 1040000; printf '\n%s' "$settings"; } >"$conf" ;;
     huge-file) truncate -s 100M "$conf" ;;
     full-disk)
       local free
@@ -85,7 +87,7 @@ fi
 
 printf '%-20s %9s %9s   (%d runs, offscreen)\n' case "median ms" "max ms" "$runs"
 for c in plain lock-folder lock-pipe lock-dangling-link lock-left-empty nested-value link-to-others-file \
-         huge-file relative-xdg no-home; do
+         largest-read huge-file relative-xdg no-home; do
   report "$c"
 done
 # The full disk on a small file system of its own, seen by nothing else.
