@@ -42,6 +42,9 @@ TEST_P(MainWindowUi, StartStateSideWindowsTabOrderAndEnd)
     platformClick(UiNorv::widget<QCheckBox>("Norv_option", "overhead"));
     platformClick(button("Norv_main", "About"));
     ASSERT_TRUE(UiNorv::window("AboutForm") && UiNorv::window("AboutForm")->isVisible());
+    for (const QLabel* label : UiNorv::window("AboutForm")->findChildren<QLabel*>()) // each text shown whole
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->contentsRect().width())
+            << label->objectName().toStdString();
     platformClick(button("Norv_main", "Option"));
     const QWidgetList tops = QApplication::topLevelWidgets();
     EXPECT_EQ(std::count_if(tops.begin(), tops.end(), [](QWidget* w) { return w->objectName() == "Norv_option"; }), 1);
