@@ -2,22 +2,33 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds Norv, then starts it (run) or passes every
 # test (test). For a fresh Debian 12 machine: apt-get as root, sudo otherwise.
+# `run` installs and builds only the program; `test` adds all the tests need.
 set -euo pipefail
 cd "$(dirname "$0")"
 
 mode=${1:-run}
 case "$mode" in run|test) ;; *) echo "usage: $0 run|test" >&2; exit 2 ;; esac
 
-packages=(
-  cmake ninja-build g++ pkg-config            # build
+# One list per purpose; `run` takes the first, `test` takes them all.
+run_packages=(
+  cmake ninja-build g++                       # build
   qt6-base-dev fonts-dejavu-core              # Qt Widgets, and a font to draw with
-  libgtest-dev libbenchmark-dev               # tests, benchmarks
-  xvfb xauth xdotool x11-apps imagemagick     # tests on a real X server, pictures
-  libx11-dev                                  # the smoke test's close request
-  desktop-file-utils appstream dpkg-dev file  # desktop entry checks, the .deb
-  clang libclang-rt-14-dev                    # the fuzzer
-  locales                                     # the comma-decimal locale for tests
 )
+test_packages=(
+  libgtest-dev libgmock-dev                   # logic and widget tests
+  xvfb xauth xdotool libx11-dev               # tests on a real X server, the close request
+  locales                                     # the comma-decimal locale
+  desktop-file-utils appstream                # desktop entry and metainfo checks
+  dpkg-dev file lintian                       # the .deb: its dependencies, Debian's checker
+  libbenchmark-dev                            # benchmarks, run once so that they never rot
+  clang libclang-rt-14-dev                    # the fuzzer and its sanitizers
+)
+tool_packages=(
+  x11-apps imagemagick                        # tools/screenshots.sh
+)
+
+packages=("${run_packages[@]}")
+[ "$mode" = test ] && packages+=("${test_packages[@]}" "${tool_packages[@]}")
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -33,6 +44,13 @@ if [ ${#missing[@]} -gt 0 ]; then
   as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
+if [ "$mode" = run ]; then
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -DNORV_BENCHMARKS=OFF
+  cmake --build build -j2 --target norv
+  echo "== Starting Norv, ${SECONDS} s after this command began"
+  exec build/ui/norv
+fi
+
 # The tests run in a locale whose decimal separator is the comma, too.
 if ! locale -a 2>/dev/null | grep -qi '^it_IT\.utf-\?8$'; then
   as_root sed -i 's/^# *\(it_IT.UTF-8 UTF-8\)/\1/' /etc/locale.gen
@@ -40,12 +58,8 @@ if ! locale -a 2>/dev/null | grep -qi '^it_IT\.utf-\?8$'; then
   as_root locale-gen >/dev/null
 fi
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DNORV_BENCHMARKS=ON
 cmake --build build -j2
-
-if [ "$mode" = run ]; then
-  exec build/ui/norv
-fi
 ctest --test-dir build --output-on-failure -j2
 
 echo "== Every test once more under AddressSanitizer and UndefinedBehaviorSanitizer"

@@ -14,17 +14,31 @@ foreach(size IN ITEMS 16 24 32 48 64 128 256)
           RENAME ${NORV_APP_ID}.png)
 endforeach()
 
+# The manual page, compressed as Debian wants it (no name or time stamp).
+set(manual ${PROJECT_BINARY_DIR}/packaging/norv.1)
+add_custom_command(OUTPUT ${manual}.gz
+                   COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/packaging/norv.1 ${manual}
+                   COMMAND gzip -9nf ${manual}
+                   DEPENDS packaging/norv.1 VERBATIM)
+add_custom_target(norv_manual ALL DEPENDS ${manual}.gz)
+install(FILES ${manual}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES packaging/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/norv)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME norv)
 set(CPACK_PACKAGE_VENDOR "The Norv developers")
-set(CPACK_PACKAGE_CONTACT "The Norv developers <norv@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Norv plans a video encode: the bitrate of each percent-sized stream, the disk space a set of streams needs and the picture quality the video bitrate buys.")
-set(CPACK_PACKAGE_HOMEPAGE_URL "https://norv.example.org")
+set(CPACK_PACKAGE_DESCRIPTION [[
+Norv plans a video encode: the bitrate of each percent-sized stream, the
+disk space a set of streams needs and the picture quality the video
+bitrate buys. Its captions are in English and Italian.]])
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION video)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")
+# Norv has no address of its own: the package names whoever builds it.
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/DebianPackager.cmake)
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/DebianChangelog.cmake)
+set(CPACK_NORV_CHANGELOG ${PROJECT_SOURCE_DIR}/packaging/changelog)
 include(CPack)

@@ -8,7 +8,7 @@
 
 namespace norv {
 
-// The About window: logo, title, copyright, web address and version. Its
+// The About window: logo, title, copyright, licence and version. Its
 // texts are the same in both languages.
 class AboutForm : public Window {
 public:
@@ -19,7 +19,7 @@ public:
     Label Label1{*this, "Label1", "Norv"};
     Decoration Line1{*this, "Line1"};
     Label Label2{*this, "Label2", "Copyright \u00A9 2026 the Norv developers"};
-    Label Label3{*this, "Label3", "https://norv.example.org"};
+    Label Label3{*this, "Label3", "Licence: GNU GPL v3 or later"};
     Label version{*this, "version", ""};
 
     void Form_Load() override;

@@ -10,6 +10,7 @@ close_request=$2
 config=$(mktemp -d)
 trap 'rm -rf "$config"' EXIT
 export XDG_CONFIG_HOME=$config
+export QT_QPA_PLATFORM=xcb   # the window must reach the X server to be found
 
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   "$1" & pid=$!
