@@ -100,6 +100,8 @@ void apply(Window& window, std::span<const Text> texts, Language language)
 
 } // namespace
 
+void applyCaptions(Norv_error& window, Language language) { apply(window, kErrorTexts, language); }
+
 void applyLanguage(Application& app, Language language)
 {
     apply(app.form<Norv_option>(), kOptionTexts, language);

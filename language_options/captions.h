@@ -12,4 +12,9 @@ enum class Language { Italian, English };
 // refills the dialog's type list. The About window is the same in both.
 void applyLanguage(Application& app, Language language);
 
+class Norv_error;
+// The error window's own captions, for a window created again after the
+// language was applied.
+void applyCaptions(Norv_error& window, Language language);
+
 } // namespace norv

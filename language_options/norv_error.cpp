@@ -2,6 +2,8 @@
 #include "norv_error.h"
 
 #include "about_form.h"
+#include "captions.h"
+#include "settings.h"
 #include "common/application.h"
 #include "main_window/norv_main.h"
 #include "streams/add_stream.h"
@@ -14,6 +16,11 @@ Norv_error::Norv_error(Application& app) : Window(app, "Norv_error", "Norv error
     Termina.Click = [this] { Termina_Click(); };
     Riprendi.Click = [this] { Riprendi_Click(); };
     Annulla.Click = [this] { Annulla_Click(); };
+}
+
+void Norv_error::Form_Load()
+{
+    applyCaptions(*this, settings::italian(application().settings()) ? Language::Italian : Language::English);
 }
 
 void Norv_error::showMessage(const std::string& message)
