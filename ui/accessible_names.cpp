@@ -18,6 +18,10 @@ const char* partWord(AccessibleNames::Part part, bool italian)
     case AccessibleNames::Part::Width: return italian ? "larghezza" : "width";
     case AccessibleNames::Part::Height: return italian ? "altezza" : "height";
     case AccessibleNames::Part::Slider: return italian ? "cursore" : "slider";
+    case AccessibleNames::Part::Codec: return "codec";
+    case AccessibleNames::Part::Percent: return italian ? "percentuale" : "share";
+    case AccessibleNames::Part::Size: return italian ? "dimensione" : "size";
+    case AccessibleNames::Part::Unit: return italian ? "unit\u00E0" : "unit";
     case AccessibleNames::Part::Whole: break;
     }
     return nullptr;
@@ -59,7 +63,7 @@ void AccessibleNames::refresh()
             continue;
         QString name = QString::fromStdString(entry.caption);
         if (const char* word = partWord(entry.part, italian))
-            name += QStringLiteral(" (%1)").arg(QLatin1String(word));
+            name += QStringLiteral(" (%1)").arg(QString::fromUtf8(word));
         if (entry.input->accessibleName() != name)
             entry.input->setAccessibleName(name);
     }

@@ -15,6 +15,9 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace norv::ui {
 
@@ -59,6 +62,8 @@ void Desktop::create(Window& window)
     m_views[&window] = view;
     window.changed.subscribe([this] { updateOwners(); });
     window.shown.subscribe([this, &window] { updateOwners(&window); });
+    if (!dynamic_cast<Norv_main*>(&window))
+        view.widget->installEventFilter(this); // placed as it opens
     // The window mirrors its model from here on; bring it to the model's state now.
     window.changed.notify();
     if (window.visible())
@@ -107,6 +112,31 @@ void Desktop::updateOwners(const Window* justShown)
             widget->raise();
         }
     }
+}
+
+bool Desktop::eventFilter(QObject* watched, QEvent* event)
+{
+    // The show event comes before the window is mapped: placed now, it
+    // appears where it belongs.
+    if (event->type() == QEvent::Show)
+        if (auto* widget = qobject_cast<QWidget*>(watched); widget && widget->isWindow())
+            centreOverMain(widget);
+    return false;
+}
+
+void Desktop::centreOverMain(QWidget* window) const
+{
+    const Norv_main* main = m_app.find<Norv_main>();
+    QWidget* mainView = main ? view(*main) : nullptr;
+    if (!mainView || !mainView->isVisible())
+        return;
+    QRect placed = window->frameGeometry();
+    placed.moveCenter(mainView->frameGeometry().center());
+    // Whole on the screen, where the main window is near its edge.
+    const QRect screen = mainView->screen()->availableGeometry();
+    placed.moveLeft(std::max(screen.left(), std::min(placed.left(), screen.right() - placed.width() + 1)));
+    placed.moveTop(std::max(screen.top(), std::min(placed.top(), screen.bottom() - placed.height() + 1)));
+    window->move(placed.topLeft());
 }
 
 const Desktop::View* Desktop::viewOf(const QWidget* widget) const
