@@ -320,6 +320,12 @@ QListWidget* Binder::bind(ListBox& list, QWidget* parent, QRect rect)
     widget->setUniformItemSizes(true);
     widget->setSelectionMode(QAbstractItemView::SingleSelection);
     widget->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A plain box of one pixel in the style's outline grey: the style's own
+    // frame loses sides under the items at fractional scales (1.5x).
+    widget->setFrameStyle(QFrame::Box | QFrame::Plain);
+    QPalette frame = widget->palette();
+    frame.setColor(QPalette::WindowText, frame.color(QPalette::Window).darker(140));
+    widget->setPalette(frame);
     auto shown = std::make_shared<std::vector<std::string>>();
     attach(list, widget, [widget, &list, shown] {
         const QSignalBlocker blocker(widget);
@@ -365,8 +371,12 @@ QRadioButton* Binder::bind(OptionButton& option, QWidget* parent, QRect rect)
             widget->setText(q(option.caption()));
         syncCommon(widget, option, {});
     });
-    connect(widget, &QRadioButton::clicked, this, [this, widget, &option] {
-        fromUser(widget, [&] { option.userClick(); });
+    // Toggled, not clicked: a screen reader toggles the button without a
+    // click. Selecting is what the user does; clearing follows the model.
+    // The binder's own writes are blocked, so only the user's arrive here.
+    connect(widget, &QRadioButton::toggled, this, [this, widget, &option](bool checked) {
+        if (checked && !option.value())
+            fromUser(widget, [&] { option.userClick(); });
     });
     return widget;
 }
@@ -383,8 +393,9 @@ QCheckBox* Binder::bind(CheckBox& check, QWidget* parent, QRect rect)
             widget->setText(q(check.caption()));
         syncCommon(widget, check, {});
     });
-    connect(widget, &QCheckBox::clicked, this, [this, widget, &check] {
-        fromUser(widget, [&] { check.userClick(); });
+    connect(widget, &QCheckBox::toggled, this, [this, widget, &check](bool checked) {
+        if (checked != (check.value() == 1))
+            fromUser(widget, [&] { check.userClick(); });
     });
     return widget;
 }

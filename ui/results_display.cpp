@@ -11,8 +11,7 @@ namespace norv::ui {
 void drawReadable(QWidget* result)
 {
     QPalette palette = result->palette();
-    for (const QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText})
-        palette.setColor(QPalette::Disabled, role, palette.color(QPalette::Active, role));
+    palette.setColor(QPalette::Disabled, QPalette::Text, palette.color(QPalette::Active, QPalette::Text));
     result->setPalette(palette);
 }
 

@@ -3,7 +3,7 @@
 
 #include "number_locale.h"
 #include "twips.h"
-#include "window_roles.h"
+#include "accessible_roles.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -22,7 +22,7 @@ void configureApplication()
         icon.addFile(QStringLiteral(":/norv/icons/norv-%1.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
     Twips::calibrate(QWidget());
-    installWindowRoles();
+    installAccessibleRoles();
 }
 
 Session::Session() : app(store, systemNumberLocale()), desktop(app) {}

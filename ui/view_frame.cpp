@@ -39,6 +39,7 @@ QWidget* fitToScreen(QWidget& top, int widthTwips, int heightTwips)
     }
     auto* area = new QScrollArea(&top);
     area->setFrameShape(QFrame::NoFrame);
+    area->setFocusPolicy(Qt::NoFocus); // the Tab key goes from control to control, each scrolled into view
     auto* body = new QWidget;
     body->setFixedSize(design);
     area->setWidget(body);
