@@ -119,6 +119,19 @@ void syncItems(QListWidget* list, const std::vector<std::string>& items, std::ve
     }
 }
 
+// A list's frame: the style's outline grey, its highlight while the list
+// has the focus (also when no row is current to carry a focus mark).
+void showFocus(QListWidget* list, bool focused)
+{
+    QPalette palette = list->palette();
+    const QColor frame = focused ? palette.color(QPalette::Active, QPalette::Highlight)
+                                 : palette.color(QPalette::Active, QPalette::Window).darker(140);
+    if (palette.color(QPalette::WindowText) == frame)
+        return;
+    palette.setColor(QPalette::WindowText, frame);
+    list->setPalette(palette);
+}
+
 int selectedRow(const QListWidget* list)
 {
     const QModelIndexList rows = list->selectionModel()->selectedRows();
@@ -320,12 +333,10 @@ QListWidget* Binder::bind(ListBox& list, QWidget* parent, QRect rect)
     widget->setUniformItemSizes(true);
     widget->setSelectionMode(QAbstractItemView::SingleSelection);
     widget->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // A plain box of one pixel in the style's outline grey: the style's own
-    // frame loses sides under the items at fractional scales (1.5x).
+    // A plain box of one pixel: the style's own frame loses sides under the
+    // items at fractional scales (1.5x).
     widget->setFrameStyle(QFrame::Box | QFrame::Plain);
-    QPalette frame = widget->palette();
-    frame.setColor(QPalette::WindowText, frame.color(QPalette::Window).darker(140));
-    widget->setPalette(frame);
+    showFocus(widget, false);
     auto shown = std::make_shared<std::vector<std::string>>();
     attach(list, widget, [widget, &list, shown] {
         const QSignalBlocker blocker(widget);
@@ -506,8 +517,14 @@ bool Binder::eventFilter(QObject* watched, QEvent* event)
         if (auto* slider = qobject_cast<QSlider*>(watched))
             return wheelSteps(slider, static_cast<QWheelEvent*>(event));
         return false;
-    case QEvent::ContextMenu:
+    case QEvent::FocusIn:
     case QEvent::FocusOut:
+        if (auto* list = qobject_cast<QListWidget*>(watched))
+            showFocus(list, event->type() == QEvent::FocusIn);
+        if (m_pressed && event->type() == QEvent::FocusOut)
+            endPress();
+        return false;
+    case QEvent::ContextMenu:
         if (m_pressed)
             endPress();
         return false;

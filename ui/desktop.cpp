@@ -152,6 +152,11 @@ const Desktop::View* Desktop::viewOf(const QWidget* widget) const
 // activation is not, and neither are the echoes of the program's own writes.
 void Desktop::focusChanged(QWidget* old, QWidget* now)
 {
+    // The style draws the focus only once the keyboard has moved it in that
+    // window (and forgets that when the window is shown): it must show
+    // however the focus came, a click or a window opening.
+    if (now)
+        now->window()->setAttribute(Qt::WA_KeyboardFocusChange);
     if (!old || !now || m_app.dispatching() || old->window() != now->window())
         return;
     const View* view = viewOf(now);

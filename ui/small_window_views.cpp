@@ -82,12 +82,9 @@ DialogFrame* buildAboutWindow(AboutForm& m)
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
     line->setGeometry(at(120, 900, 2655, 45));
-    // The copyright line shares its place with the version beside it and
-    // the web address below it: it keeps to the top, the address to the
-    // bottom, so that no text covers another.
-    b.bind(m.Label2, w, at(120, 960, 2535, 255))->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    b.bind(m.Label3, w, at(120, 1125, 2535, 255))->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    b.bind(m.version, w, at(1800, 960, 975, 255))->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    b.bind(m.Label2, w, at(120, 960, 2535, 255));
+    b.bind(m.Label3, w, at(120, 1125, 2535, 255));
+    b.bind(m.version, w, at(1800, 960, 975, 255))->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return view;
 }
 

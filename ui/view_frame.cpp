@@ -27,9 +27,6 @@ void closeThroughModel(Binder& binder, QCloseEvent* event)
 // Sizes the window and returns where its controls go.
 QWidget* fitToScreen(QWidget& top, int widthTwips, int heightTwips)
 {
-    // The style draws a focus ring only once the keyboard has moved the
-    // focus; the focus must show from the start, wherever it is.
-    top.setAttribute(Qt::WA_KeyboardFocusChange);
     const QSize design(Twips::px(widthTwips), Twips::px(heightTwips));
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     const QSize room(screen.width(), screen.height() - top.style()->pixelMetric(QStyle::PM_TitleBarHeight));
