@@ -65,7 +65,7 @@ void DialogFrame::reject()
     if (!m_cancel) {
         if (Window* model = m_binder->model())
             model->userClose();
-    } else if (auto* button = qobject_cast<QAbstractButton*>(m_cancel); button->isEnabled()) {
+    } else if (auto* button = qobject_cast<QAbstractButton*>(m_cancel); button && button->isEnabled()) {
         button->click();
     }
 }
