@@ -237,7 +237,9 @@ QLineEdit* Binder::bind(TextBox& box, QWidget* parent, QRect rect)
         syncText(edit, q(box.text()));
         syncCommon(edit, box, {QPalette::Base});
     });
-    connect(edit, &QLineEdit::textEdited, this, [this, edit, &box](const QString& text) {
+    // Changed, not edited: a screen reader (or voice input) sets the text
+    // without editing it. The binder's own writes are blocked.
+    connect(edit, &QLineEdit::textChanged, this, [this, edit, &box](const QString& text) {
         fromUser(edit, [&] { box.userEdit(text.toStdString()); });
     });
     edit->installEventFilter(this);
@@ -461,8 +463,8 @@ void Binder::mouseButton(QObject* watched, QEvent::Type type)
     }
 }
 
-// A press whose release never comes (a context menu takes it, Escape, the
-// focus or the pointer leaves) ends as a release would.
+// A press whose release never comes (a context menu takes the focus and
+// the release, Escape, the pointer leaves) ends as a release would.
 void Binder::endPress()
 {
     Control* pressed = std::exchange(m_pressed, nullptr);
@@ -522,10 +524,6 @@ bool Binder::eventFilter(QObject* watched, QEvent* event)
         if (auto* list = qobject_cast<QListWidget*>(watched))
             showFocus(list, event->type() == QEvent::FocusIn);
         if (m_pressed && event->type() == QEvent::FocusOut)
-            endPress();
-        return false;
-    case QEvent::ContextMenu:
-        if (m_pressed)
             endPress();
         return false;
     case QEvent::Leave:
