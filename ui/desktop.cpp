@@ -118,9 +118,9 @@ bool Desktop::eventFilter(QObject* watched, QEvent* event)
 {
     // The show event comes before the window is mapped: placed now, it
     // appears where it belongs.
-    if (event->type() == QEvent::Show)
-        if (auto* widget = qobject_cast<QWidget*>(watched); widget && widget->isWindow())
-            centreOverMain(widget);
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (event->type() == QEvent::Show && widget && widget->isWindow())
+        centreOverMain(widget);
     return false;
 }
 

@@ -158,7 +158,11 @@ def expect_window(window, part, language):
 
 def main():
     norv, language = sys.argv[1], sys.argv[2]
-    config = tempfile.mkdtemp()
+    with tempfile.TemporaryDirectory() as config:
+        walk(norv, language, config)
+
+
+def walk(norv, language, config):
     os.makedirs(os.path.join(config, "Norv"))
     with open(os.path.join(config, "Norv", "Norv.conf"), "w") as f:
         f.write("[Options]\nLanguage=%s\nOverhead=0\n" % language)
