@@ -2,16 +2,20 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # A private X server with a window manager (which gives the focus back to
 # the main window when a dialog closes), a private D-Bus session with the
-# accessibility bus and its registry, then the screen reader's walk of Norv
-# in one language.
+# accessibility bus and its registry, and a private home for what they
+# keep, then the screen reader's walk of Norv in one language.
 #   run_screen_reader_walk.sh path/to/norv English|Italiano
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
-if [ -z "${NORV_WALK_X:-}" ]; then
-    NORV_WALK_X=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
-fi
-if [ -z "${NORV_WALK_BUS:-}" ]; then
-    NORV_WALK_BUS=1 exec dbus-run-session -- "$0" "$@"
+if [ -z "${NORV_WALK_HOME:-}" ]; then
+    home=$(mktemp -d)
+    trap 'rm -rf "$home"' EXIT
+    mkdir -m 700 "$home/runtime"
+    status=0
+    NORV_WALK_HOME=$home XDG_CACHE_HOME=$home/cache XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data \
+        XDG_RUNTIME_DIR=$home/runtime xvfb-run -a -s "-screen 0 1280x1024x24" \
+        dbus-run-session -- "$0" "$@" || status=$?
+    exit $status
 fi
 openbox --sm-disable >/dev/null 2>&1 &
 wm=$!
