@@ -123,6 +123,27 @@ def press(node):
     check(False, "%s %r has no press action" % (node.getRoleName(), node.name))
 
 
+def wait_for(condition, timeout=5.0):
+    end = time.monotonic() + timeout
+    while not condition():
+        if time.monotonic() >= end:
+            return False
+        pump(0.05)
+    return True
+
+
+def focused(node):
+    return node.getState().contains(pyatspi.STATE_FOCUSED)
+
+
+def activate(title):
+    """Brings the window forward and gives it the keyboard, as the user's
+    window switching does; keys go there from then on."""
+    subprocess.run(["xdotool", "search", "--sync", "--name", "^%s$" % re.escape(title), "windowactivate", "--sync"],
+                   check=True, timeout=10)
+    pump(0.2)
+
+
 def keys(*names):
     subprocess.run(["xdotool", "key", "--delay", "40", *names], check=True)
     pump(0.3)
@@ -187,6 +208,8 @@ def walk(norv, language, config):
         # A plan: the disk space typed as a user types it (it has the focus),
         # the length written through the accessibility bus, as voice input
         # writes it.
+        activate("Norv2")
+        check(wait_for(lambda: focused(find(main_window, "text", words["main"][0][1]))), "the disk space has the focus")
         typed("734003200")
         find(main_window, "text", words["main"][1][1]).queryEditableText().setTextContents("5400")
         pump(0.3)
@@ -198,11 +221,13 @@ def walk(norv, language, config):
         press(find(dialog, "push button", words["dialog"][5][1]))
         # The allocation: Tab to the stream list, Enter.
         streams = find(main_window, "list", "Stream")
+        activate("Norv2")
         for _ in range(20):
-            if streams.getState().contains(pyatspi.STATE_FOCUSED):
+            if focused(streams):
                 break
             keys("Tab")
-        check(streams.getState().contains(pyatspi.STATE_FOCUSED), "the stream list reached with Tab")
+            wait_for(lambda: focused(streams), 0.5)
+        check(focused(streams), "the stream list reached with Tab")
         keys("Return")
         row = find(streams, "list item", None)
         check(row is not None and re.fullmatch(r"Video 100% [1-9][0-9]* bit/s", row.name or "") is not None,
@@ -224,6 +249,7 @@ def walk(norv, language, config):
                                                "window:activate", "object:state-changed:showing")
         press(find(main_window, "push button", words["main"][7][1]))
         dialog = find(app, "dialog", words["dialog"][0][1])
+        check(wait_for(lambda: focused(find(dialog, "combo box"))), "the dialog opens on its type list")
         keys("Up")
         press(find(dialog, "push button", words["dialog"][5][1]))
         error = find(app, "alert", words["error"][0][1])
