@@ -9,11 +9,16 @@ set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 if [ -z "${NORV_WALK_HOME:-}" ]; then
     home=$(mktemp -d)
-    trap 'rm -rf "$home"' EXIT
     mkdir -m 700 "$home/runtime"
+    # The server picks a free display itself and names it when it is ready:
+    # no race with other servers starting at the same time.
+    Xvfb -displayfd 3 -ac -nolisten tcp -screen 0 1280x1024x24 3>"$home/display" 2>/dev/null &
+    server=$!
+    trap 'kill "$server" 2>/dev/null && wait "$server" 2>/dev/null; rm -rf "$home"' EXIT
+    for _ in $(seq 100); do [ -s "$home/display" ] && break; sleep 0.1; done
     status=0
-    NORV_WALK_HOME=$home XDG_CACHE_HOME=$home/cache XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data \
-        XDG_RUNTIME_DIR=$home/runtime xvfb-run -a -s "-screen 0 1280x1024x24" \
+    env -u XAUTHORITY DISPLAY=":$(cat "$home/display")" NORV_WALK_HOME="$home" XDG_CACHE_HOME="$home/cache" \
+        XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" XDG_RUNTIME_DIR="$home/runtime" \
         dbus-run-session -- "$0" "$@" || status=$?
     exit $status
 fi
