@@ -139,8 +139,14 @@ def focused(node):
 def activate(title):
     """Brings the window forward and gives it the keyboard, as the user's
     window switching does; keys go there from then on."""
-    subprocess.run(["xdotool", "search", "--sync", "--name", "^%s$" % re.escape(title), "windowactivate", "--sync"],
-                   check=True, timeout=10)
+    # The window manager may still be starting: it says when it can.
+    for _ in range(50):
+        done = subprocess.run(["xdotool", "search", "--sync", "--name", "^%s$" % re.escape(title), "windowactivate",
+                               "--sync"], capture_output=True, timeout=10)
+        if done.returncode == 0:
+            break
+        time.sleep(0.2)
+    check(done.returncode == 0, "%s activated" % title)
     pump(0.2)
 
 
