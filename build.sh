@@ -22,6 +22,8 @@ test_packages=(
   dpkg-dev file lintian                       # the .deb: its dependencies, Debian's checker
   libbenchmark-dev                            # benchmarks, run once so that they never rot
   clang libclang-rt-14-dev                    # the fuzzer and its sanitizers
+  dbus-daemon at-spi2-core python3-pyatspi    # a screen reader's view: the accessibility bus
+  openbox                                     # a window manager for that walk
 )
 tool_packages=(
   x11-apps imagemagick                        # tools/screenshots.sh

@@ -18,7 +18,7 @@ public:
     Decoration logo{*this, "logo"};
     Label Label1{*this, "Label1", "Norv"};
     Decoration Line1{*this, "Line1"};
-    Label Label2{*this, "Label2", "Copyright \u00A9 2026 the Norv developers"};
+    Label Label2{*this, "Label2", "\u00A9 2026 Norv developers"};
     Label Label3{*this, "Label3", "Licence: GNU GPL v3 or later"};
     Label version{*this, "version", ""};
 

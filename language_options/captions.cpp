@@ -60,9 +60,13 @@ constexpr LanguageText kTexts[] = {
 
 // Indexed by InputPart.
 constexpr const char* kInputWords[][2] = {
-    {"larghezza", "width"},
-    {"altezza",   "height"},
-    {"cursore",   "slider"},
+    {"larghezza",   "width"},
+    {"altezza",     "height"},
+    {"cursore",     "slider"},
+    {"codec",       "codec"},
+    {"percentuale", "share"},
+    {"dimensione",  "size"},
+    {"unit\u00E0",  "unit"},
 };
 // clang-format on
 
@@ -72,6 +76,11 @@ constexpr const char* kInputWords[][2] = {
 class Writer {
 public:
     Writer(Application& app, Language language) : m_app(app), m_language(language) {}
+    // Writes into this window alone.
+    Writer(Window& window, Language language)
+        : m_app(window.application()), m_language(language), m_window(&window)
+    {
+    }
 
     void write(const LanguageText& t)
     {
@@ -135,6 +144,14 @@ const char* captionOf(std::string_view window, std::string_view control, Languag
 const char* partWord(InputPart part, Language language)
 {
     return kInputWords[int(part)][language == Language::Italian ? 0 : 1];
+}
+
+void applyCaptions(Window& window, Language language)
+{
+    Writer writer(window, language);
+    for (const LanguageText& t : kTexts)
+        if (t.window == window.name())
+            writer.write(t);
 }
 
 void applyLanguage(Application& app, Language language)

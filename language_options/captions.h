@@ -34,13 +34,19 @@ std::span<const LanguageText> captions();
 const char* captionOf(std::string_view window, std::string_view control, Language language);
 
 // The word that tells apart two inputs under one label, for screen readers:
-// the width and height fields of one ratio, a field and its slider.
-enum class InputPart { Width, Height, Slider };
+// the width and height fields of one ratio, a field and its slider, the
+// columns of the stream list.
+enum class InputPart { Width, Height, Slider, Codec, Percent, Size, Unit };
 const char* partWord(InputPart part, Language language);
 
 // Writes every text of the table in one language, into each window named
 // (creating it, hidden, where it does not exist yet); the drop-down lists
 // are emptied and filled again.
 void applyLanguage(Application& app, Language language);
+
+class Window;
+// One window's own texts, for a window created again after the language
+// was applied.
+void applyCaptions(Window& window, Language language);
 
 } // namespace norv

@@ -2,6 +2,8 @@
 #include "norv_error.h"
 
 #include "about_form.h"
+#include "captions.h"
+#include "settings.h"
 
 #include "common/application.h"
 
@@ -13,6 +15,11 @@ Norv_error::Norv_error(Application& app) : Window(app, std::string(kName), "Norv
     Termina.Click = [this] { Termina_Click(); };
     Riprendi.Click = [this] { Riprendi_Click(); };
     Annulla.Click = [this] { Annulla_Click(); };
+}
+
+void Norv_error::Form_Load()
+{
+    applyCaptions(*this, settings::italian(application().settings()) ? Language::Italian : Language::English);
 }
 
 void Norv_error::showMessage(const std::string& message)

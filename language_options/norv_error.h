@@ -22,6 +22,10 @@ public:
     Button Riprendi{*this, "Riprendi", "Riprendi"};
     Button Annulla{*this, "Annulla", "Annulla"};
 
+    // A window created again (its frame's close destroys it) shows the
+    // captions of the language in use, not its Italian design captions.
+    void Form_Load() override;
+
     // Shows the window, then the message.
     void showMessage(const std::string& message);
 

@@ -20,6 +20,10 @@ const char* partWord(AccessibleNames::Part part, Language language)
     case AccessibleNames::Part::Width: return norv::partWord(InputPart::Width, language);
     case AccessibleNames::Part::Height: return norv::partWord(InputPart::Height, language);
     case AccessibleNames::Part::Slider: return norv::partWord(InputPart::Slider, language);
+    case AccessibleNames::Part::Codec: return norv::partWord(InputPart::Codec, language);
+    case AccessibleNames::Part::Percent: return norv::partWord(InputPart::Percent, language);
+    case AccessibleNames::Part::Size: return norv::partWord(InputPart::Size, language);
+    case AccessibleNames::Part::Unit: return norv::partWord(InputPart::Unit, language);
     case AccessibleNames::Part::Whole: break;
     }
     return nullptr;
@@ -63,7 +67,7 @@ void AccessibleNames::refresh()
             continue;
         QString name = QString::fromStdString(entry.caption);
         if (const char* word = partWord(entry.part, language))
-            name += QStringLiteral(" (%1)").arg(QLatin1String(word));
+            name += QStringLiteral(" (%1)").arg(QString::fromUtf8(word));
         if (entry.input->accessibleName() != name)
             entry.input->setAccessibleName(name);
     }

@@ -23,7 +23,7 @@ namespace norv::ui {
 class AccessibleNames : public QObject {
 public:
     // Which of the inputs under one label a name is for.
-    enum class Part { Whole, Width, Height, Slider };
+    enum class Part { Whole, Width, Height, Slider, Codec, Percent, Size, Unit };
 
     explicit AccessibleNames(QWidget* view);
 

@@ -21,6 +21,10 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QWheelEvent>
+
+#include <cstdlib>
+#include <utility>
 
 namespace norv::ui {
 
@@ -115,6 +119,25 @@ void syncItems(QListWidget* list, const std::vector<std::string>& items, std::ve
     }
 }
 
+// A list's frame: the style's outline grey, its highlight while the list
+// has the focus (also when no row is current to carry a focus mark).
+void showFocus(QListWidget* list, bool focused)
+{
+    QPalette palette = list->palette();
+    const QColor frame = focused ? palette.color(QPalette::Active, QPalette::Highlight)
+                                 : palette.color(QPalette::Active, QPalette::Window).darker(140);
+    if (palette.color(QPalette::WindowText) == frame)
+        return;
+    palette.setColor(QPalette::WindowText, frame);
+    list->setPalette(palette);
+}
+
+int selectedRow(const QListWidget* list)
+{
+    const QModelIndexList rows = list->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
 } // namespace
 
 Binder::Binder(Window& model, QWidget& top) : QObject(&top), m_model(&model), m_top(top)
@@ -137,6 +160,7 @@ Binder::Binder(Window& model, QWidget& top) : QObject(&top), m_model(&model), m_
         if (QWidget* widget = widgetOf(&control))
             widget->setFocus(Qt::OtherFocusReason);
     });
+    top.installEventFilter(this);
 }
 
 Binder::~Binder() = default;
@@ -213,7 +237,9 @@ QLineEdit* Binder::bind(TextBox& box, QWidget* parent, QRect rect)
         syncText(edit, q(box.text()));
         syncCommon(edit, box, {QPalette::Base});
     });
-    connect(edit, &QLineEdit::textEdited, this, [this, edit, &box](const QString& text) {
+    // Changed, not edited: a screen reader (or voice input) sets the text
+    // without editing it. The binder's own writes are blocked.
+    connect(edit, &QLineEdit::textChanged, this, [this, edit, &box](const QString& text) {
         fromUser(edit, [&] { box.userEdit(text.toStdString()); });
     });
     edit->installEventFilter(this);
@@ -226,6 +252,10 @@ QSlider* Binder::bind(Slider& slider, QWidget* parent, QRect rect)
     widget->setGeometry(rect);
     widget->setSingleStep(slider.smallChange);
     widget->setPageStep(slider.largeChange);
+    // A wheel turn gives the focus first, as a click does: only the slider
+    // that has the focus moves the frame size or the quality figure.
+    widget->setFocusPolicy(Qt::WheelFocus);
+    widget->installEventFilter(this);
     attach(slider, widget, [widget, &slider] {
         const QSignalBlocker blocker(widget);
         if (widget->minimum() != slider.min() || widget->maximum() != slider.max())
@@ -257,7 +287,8 @@ QPushButton* Binder::bind(Button& button, QWidget* parent, QRect rect)
 {
     auto* widget = new QPushButton(parent);
     widget->setGeometry(rect);
-    widget->setAutoDefault(false);
+    // Enter presses the button that has the focus, as Space does.
+    widget->setAutoDefault(true);
     attach(button, widget, [widget, &button] {
         if (widget->text() != q(button.caption()))
             widget->setText(q(button.caption()));
@@ -304,24 +335,29 @@ QListWidget* Binder::bind(ListBox& list, QWidget* parent, QRect rect)
     widget->setUniformItemSizes(true);
     widget->setSelectionMode(QAbstractItemView::SingleSelection);
     widget->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A plain box of one pixel: the style's own frame loses sides under the
+    // items at fractional scales (1.5x).
+    widget->setFrameStyle(QFrame::Box | QFrame::Plain);
+    showFocus(widget, false);
     auto shown = std::make_shared<std::vector<std::string>>();
     attach(list, widget, [widget, &list, shown] {
         const QSignalBlocker blocker(widget);
         const QSignalBlocker selection(widget->selectionModel());
         syncItems(widget, list.items(), *shown);
-        if (widget->currentRow() != list.listIndex()) {
+        // The row shown selected is the model's, whatever the keys or the
+        // mouse did to the widget's own selection.
+        if (selectedRow(widget) != list.listIndex() || widget->currentRow() != list.listIndex()) {
             if (list.listIndex() < 0) {
                 widget->setCurrentRow(-1);
                 widget->clearSelection();
             } else {
-                widget->setCurrentRow(list.listIndex());
+                widget->setCurrentRow(list.listIndex(), QItemSelectionModel::ClearAndSelect);
             }
         }
         syncCommon(widget, list, {QPalette::Base});
     });
-    connect(widget, &QListWidget::currentRowChanged, this, [this, &list](int row) {
-        if (m_model)
-            list.userSelect(row);
+    connect(widget, &QListWidget::itemSelectionChanged, this, [this, widget, &list] {
+        fromUser(widget, [&] { list.userSelect(selectedRow(widget)); });
     });
     widget->installEventFilter(this);
     widget->viewport()->installEventFilter(this);
@@ -333,19 +369,27 @@ QRadioButton* Binder::bind(OptionButton& option, QWidget* parent, QRect rect)
 {
     auto* widget = new QRadioButton(parent);
     widget->setGeometry(rect);
-    // Exclusivity is the model's: a group may show no button selected, and
-    // a click toggles only the button clicked until the model answers.
-    widget->setAutoExclusive(false);
+    // Exclusive, so that it is an option button to screen readers too; the
+    // model still decides which one is selected, and may select none, which
+    // an exclusive button refuses to show unless it is freed for a moment.
+    widget->setAutoExclusive(true);
     attach(option, widget, [widget, &option] {
         const QSignalBlocker blocker(widget);
-        if (widget->isChecked() != option.value())
+        if (widget->isChecked() != option.value()) {
+            widget->setAutoExclusive(option.value());
             widget->setChecked(option.value());
+            widget->setAutoExclusive(true);
+        }
         if (widget->text() != q(option.caption()))
             widget->setText(q(option.caption()));
         syncCommon(widget, option, {});
     });
-    connect(widget, &QRadioButton::clicked, this, [this, widget, &option] {
-        fromUser(widget, [&] { option.userClick(); });
+    // Toggled, not clicked: a screen reader toggles the button without a
+    // click. Selecting is what the user does; clearing follows the model.
+    // The binder's own writes are blocked, so only the user's arrive here.
+    connect(widget, &QRadioButton::toggled, this, [this, widget, &option](bool checked) {
+        if (checked && !option.value())
+            fromUser(widget, [&] { option.userClick(); });
     });
     return widget;
 }
@@ -362,8 +406,9 @@ QCheckBox* Binder::bind(CheckBox& check, QWidget* parent, QRect rect)
             widget->setText(q(check.caption()));
         syncCommon(widget, check, {});
     });
-    connect(widget, &QCheckBox::clicked, this, [this, widget, &check] {
-        fromUser(widget, [&] { check.userClick(); });
+    connect(widget, &QCheckBox::toggled, this, [this, widget, &check](bool checked) {
+        if (checked != (check.value() == 1))
+            fromUser(widget, [&] { check.userClick(); });
     });
     return widget;
 }
@@ -400,35 +445,96 @@ bool Binder::keyDoubleClick(QObject* watched, QEvent* event)
     return false;
 }
 
-// Mouse presses, releases and double-clicks on text fields and lists. A real
-// double-click arrives as press, release, double-click, release.
+void Binder::mouseButton(QObject* watched, QEvent::Type type)
+{
+    Control* control = controlOf(qobject_cast<QWidget*>(watched));
+    auto* box = dynamic_cast<TextBox*>(control);
+    auto* list = dynamic_cast<ListBox*>(control);
+    if (!box && !list)
+        return;
+    if (type == QEvent::MouseButtonPress) {
+        m_pressed = control;
+        box ? box->userMouseDown() : list->userMouseDown();
+    } else if (type == QEvent::MouseButtonRelease) {
+        m_pressed = nullptr;
+        box ? box->userMouseUp() : list->userMouseUp();
+    } else {
+        box ? box->userDblClick() : list->userDblClick();
+    }
+}
+
+// A press whose release never comes (a context menu takes the focus and
+// the release, Escape, the pointer leaves) ends as a release would.
+void Binder::endPress()
+{
+    Control* pressed = std::exchange(m_pressed, nullptr);
+    if (!m_model)
+        return;
+    if (auto* box = dynamic_cast<TextBox*>(pressed))
+        box->userMouseUp();
+    else if (auto* list = dynamic_cast<ListBox*>(pressed))
+        list->userMouseUp();
+}
+
+// A wheel turn on a slider does what the arrow keys do: one small step a
+// notch, the focus taken first.
+bool Binder::wheelSteps(QSlider* slider, QWheelEvent* event)
+{
+    if (!slider->isEnabled())
+        return false;
+    event->accept();
+    if (!slider->hasFocus())
+        slider->setFocus(Qt::MouseFocusReason);
+    const QPoint angle = event->angleDelta();
+    int delta = std::abs(angle.x()) > std::abs(angle.y()) ? -angle.x() : angle.y();
+    if (event->inverted())
+        delta = -delta;
+    int& rest = m_wheelRest[slider];
+    rest += delta;
+    for (; rest >= QWheelEvent::DefaultDeltasPerStep && m_model; rest -= QWheelEvent::DefaultDeltasPerStep)
+        slider->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    for (; rest <= -QWheelEvent::DefaultDeltasPerStep && m_model; rest += QWheelEvent::DefaultDeltasPerStep)
+        slider->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    return true;
+}
+
+// Mouse presses, releases and double-clicks on text fields and lists (a
+// real double-click arrives as press, release, double-click, release), the
+// keys for double-clicks, and the wheel on sliders.
 bool Binder::eventFilter(QObject* watched, QEvent* event)
 {
-    const auto type = event->type();
-    if (type == QEvent::KeyPress && m_model)
-        return keyDoubleClick(watched, event);
-    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
-        type != QEvent::MouseButtonDblClick)
-        return false;
     if (!m_model)
         return false;
-    Control* control = controlOf(qobject_cast<QWidget*>(watched));
-    if (auto* box = dynamic_cast<TextBox*>(control)) {
-        if (type == QEvent::MouseButtonPress)
-            box->userMouseDown();
-        else if (type == QEvent::MouseButtonRelease)
-            box->userMouseUp();
-        else
-            box->userDblClick();
-    } else if (auto* list = dynamic_cast<ListBox*>(control)) {
-        if (type == QEvent::MouseButtonPress)
-            list->userMouseDown();
-        else if (type == QEvent::MouseButtonRelease)
-            list->userMouseUp();
-        else
-            list->userDblClick();
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+        mouseButton(watched, event->type());
+        return false;
+    case QEvent::KeyPress:
+        if (m_pressed && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
+            endPress();
+        return keyDoubleClick(watched, event);
+    case QEvent::Wheel:
+        if (auto* slider = qobject_cast<QSlider*>(watched))
+            return wheelSteps(slider, static_cast<QWheelEvent*>(event));
+        return false;
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        if (auto* list = qobject_cast<QListWidget*>(watched))
+            showFocus(list, event->type() == QEvent::FocusIn);
+        if (m_pressed && event->type() == QEvent::FocusOut)
+            endPress();
+        return false;
+    case QEvent::Leave:
+    case QEvent::WindowDeactivate:
+    case QEvent::Hide:
+        if (m_pressed && watched == &m_top)
+            endPress();
+        return false;
+    default:
+        return false;
     }
-    return false;
 }
 
 } // namespace norv::ui

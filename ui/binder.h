@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QEvent>
 #include <QObject>
 #include <QRect>
 
@@ -18,6 +19,7 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QSlider;
+class QWheelEvent;
 class QWidget;
 
 namespace norv {
@@ -68,15 +70,22 @@ protected:
 private:
     void attach(Control& control, QWidget* widget, std::function<void()> sync);
     bool keyDoubleClick(QObject* watched, QEvent* event);
+    void mouseButton(QObject* watched, QEvent::Type type);
+    bool wheelSteps(QSlider* slider, QWheelEvent* event);
+    void endPress();
     void syncWindow();
     void fromUser(QWidget* widget, const std::function<void()>& action);
 
     Window* m_model;
     QWidget& m_top;
+    // The field or list pressed and not yet released: its highlight is
+    // restored however the press ends.
+    Control* m_pressed = nullptr;
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
     std::unordered_map<const QWidget*, Control*> m_controls;
     std::unordered_map<const Control*, QWidget*> m_widgets;
     std::unordered_map<const QWidget*, std::function<void()>> m_syncs;
+    std::unordered_map<const QWidget*, int> m_wheelRest; // of a notch, from fine-grained wheels
 };
 
 } // namespace norv::ui

@@ -15,6 +15,9 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace norv::ui {
 
@@ -59,6 +62,8 @@ void Desktop::create(Window& window)
     m_views[&window] = view;
     window.changed.subscribe([this] { updateOwners(); });
     window.shown.subscribe([this, &window] { updateOwners(&window); });
+    if (!dynamic_cast<Norv_main*>(&window))
+        view.widget->installEventFilter(this); // placed as it opens
     // The window mirrors its model from here on; bring it to the model's state now.
     window.changed.notify();
     if (window.visible())
@@ -109,6 +114,31 @@ void Desktop::updateOwners(const Window* justShown)
     }
 }
 
+bool Desktop::eventFilter(QObject* watched, QEvent* event)
+{
+    // The show event comes before the window is mapped: placed now, it
+    // appears where it belongs.
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (event->type() == QEvent::Show && widget && widget->isWindow())
+        centreOverMain(widget);
+    return false;
+}
+
+void Desktop::centreOverMain(QWidget* window) const
+{
+    const Norv_main* main = m_app.find<Norv_main>();
+    QWidget* mainView = main ? view(*main) : nullptr;
+    if (!mainView || !mainView->isVisible())
+        return;
+    QRect placed = window->frameGeometry();
+    placed.moveCenter(mainView->frameGeometry().center());
+    // Whole on the screen, where the main window is near its edge.
+    const QRect screen = mainView->screen()->availableGeometry();
+    placed.moveLeft(std::max(screen.left(), std::min(placed.left(), screen.right() - placed.width() + 1)));
+    placed.moveTop(std::max(screen.top(), std::min(placed.top(), screen.bottom() - placed.height() + 1)));
+    window->move(placed.topLeft());
+}
+
 const Desktop::View* Desktop::viewOf(const QWidget* widget) const
 {
     const QWidget* top = widget ? widget->window() : nullptr;
@@ -122,6 +152,11 @@ const Desktop::View* Desktop::viewOf(const QWidget* widget) const
 // activation is not, and neither are the echoes of the program's own writes.
 void Desktop::focusChanged(QWidget* old, QWidget* now)
 {
+    // The style draws the focus only once the keyboard has moved it in that
+    // window (and forgets that when the window is shown): it must show
+    // however the focus came, a click or a window opening.
+    if (now)
+        now->window()->setAttribute(Qt::WA_KeyboardFocusChange);
     if (!old || !now || m_app.dispatching() || old->window() != now->window())
         return;
     const View* view = viewOf(now);

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "accessible_names.h"
+#include "logo.h"
+#include "results_display.h"
 #include "twips.h"
 #include "view_frame.h"
 #include "views.h"
@@ -21,25 +23,13 @@ namespace {
 
 QRect at(int l, int t, int w, int h) { return Twips::rect(l, t, w, h); }
 
-QLabel* logo(QWidget* parent, const char* name, QRect rect)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(rect);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    const QPixmap picture(QStringLiteral(":/norv/logo.png"));
-    label->setPixmap(picture.size().width() >= rect.width()
-                         ? picture
-                         : picture.scaled(rect.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    return label;
-}
-
 // The five stream columns scroll as one: row i stays beside row i.
 void alignColumns(QListWidget* types, std::initializer_list<QListWidget*> others)
 {
     for (QListWidget* column : others) {
         column->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         column->setFocusPolicy(Qt::NoFocus);
+        drawReadable(column);
         QObject::connect(types->verticalScrollBar(), &QScrollBar::valueChanged, column,
                          [column](int value) { column->verticalScrollBar()->setValue(value); });
         QObject::connect(column->verticalScrollBar(), &QScrollBar::rangeChanged, column,
@@ -53,7 +43,7 @@ ViewFrame* buildMainWindow(Norv_main& m)
 {
     auto* view = new ViewFrame(m, 6480, 3735);
     Binder& b = view->binder();
-    QWidget* w = view;
+    QWidget* w = view->body();
 
     auto* label1 = b.bind(m.Label1, w, at(120, 120, 1215, 255));
     auto* diskspace = b.bind(m.diskspace, w, at(1440, 120, 1335, 285));
@@ -72,6 +62,7 @@ ViewFrame* buildMainWindow(Norv_main& m)
     auto* label11 = b.bind(m.Label11, w, at(120, 2400, 1335, 255));
     auto* properror = b.bind(m.properror, w, at(1440, 2400, 1335, 285));
     properror->setReadOnly(true);
+    drawReadable(properror);
     auto* option = b.bind(m.Option, w, at(120, 2760, 1335, 255));
     auto* about = b.bind(m.About, w, at(1440, 2760, 1335, 255));
     logo(w, "Image1", at(120, 3120, 2655, 525));
@@ -85,6 +76,7 @@ ViewFrame* buildMainWindow(Norv_main& m)
     auto* size = b.bind(m.streamdimension, w, at(4920, 360, 975, 1230));
     auto* unit = b.bind(m.dimensiontype, w, at(5880, 360, 495, 1230));
     alignColumns(streamlist, {codec, percent, size, unit});
+    announceRows(streamlist, m);
 
     b.bind(m.Label6, w, at(2880, 1680, 1215, 255));
     auto* fwidth = b.bind(m.fwidth, w, at(5040, 1680, 1335, 285));
@@ -110,6 +102,10 @@ ViewFrame* buildMainWindow(Norv_main& m)
     names->name(m.Label5, ydivisible, Part::Height);
     names->buddy(label11, m.Label11, properror);
     names->buddy(label7, m.Label7, streamlist);
+    names->name(m.Label7, codec, Part::Codec);
+    names->name(m.Label7, percent, Part::Percent);
+    names->name(m.Label7, size, Part::Size);
+    names->name(m.Label7, unit, Part::Unit);
     names->name(m.Label6, fwidth);
     names->name(m.Label6, fwidths, Part::Slider);
     names->name(m.Label10, fheight);

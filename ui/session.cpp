@@ -3,6 +3,7 @@
 
 #include "number_locale.h"
 #include "twips.h"
+#include "accessible_roles.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -21,6 +22,7 @@ void configureApplication()
         icon.addFile(QStringLiteral(":/norv/icons/norv-%1.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
     Twips::calibrate(QWidget());
+    installAccessibleRoles();
 }
 
 Session::Session() : app(store, systemNumberLocale()), desktop(app) {}

@@ -18,9 +18,9 @@ class DialogFrame;
 
 // Each window's widgets at their design positions, bound to the model.
 ViewFrame* buildMainWindow(Norv_main& model);
-ViewFrame* buildErrorWindow(Norv_error& model);
-ViewFrame* buildOptionsWindow(Norv_option& model);
-ViewFrame* buildAboutWindow(AboutForm& model);
+DialogFrame* buildErrorWindow(Norv_error& model);
+DialogFrame* buildOptionsWindow(Norv_option& model);
+DialogFrame* buildAboutWindow(AboutForm& model);
 DialogFrame* buildAddStreamDialog(AddStream& model);
 
 } // namespace norv::ui

@@ -81,12 +81,15 @@ inline QSlider* slider(const char* name) { return UiNorv::widget<QSlider>("Norv_
 inline QListWidget* column(const char* name) { return UiNorv::widget<QListWidget>("Norv_main", name); }
 inline QPushButton* button(const char* window, const char* name) { return UiNorv::widget<QPushButton>(window, name); }
 
-// A click on the widget's middle delivered to its window as the platform
-// does: a window blocked by a modal dialog drops it.
+// A click on the widget's middle (an option button's or check box's mark)
+// delivered to its window as the platform does: a window blocked by a
+// modal dialog drops it.
 inline void platformClick(QWidget* widget)
 {
     QWindow* window = widget->window()->windowHandle();
-    QTest::mouseClick(window, Qt::LeftButton, {}, window->mapFromGlobal(widget->mapToGlobal(widget->rect().center())));
+    const bool mark = qobject_cast<QRadioButton*>(widget) || qobject_cast<QCheckBox*>(widget);
+    const QPoint at = mark ? QPoint(widget->height() / 2, widget->height() / 2) : widget->rect().center();
+    QTest::mouseClick(window, Qt::LeftButton, {}, window->mapFromGlobal(widget->mapToGlobal(at)));
     QTest::qWait(0);
 }
 
