@@ -15,11 +15,16 @@
 #include <array>
 #include <cstring>
 #include <memory>
+#include <sstream>
 #include <stdexcept>
+#include <tuple>
 
 namespace norv::fuzz {
 
 namespace {
+
+// Windows as the input addresses them.
+enum class Win : std::uint8_t { Main, AddStream, Options, Error, About };
 
 enum Kind : std::uint8_t {
     TypeWhole, TypeKeys, Backspace, Focus, Click, DblClick, MouseDown, MouseUp, Slide, Step, Select,
@@ -334,100 +339,52 @@ Outcome run(std::span<const std::uint8_t> bytes)
     return outcome;
 }
 
-} // namespace norv::fuzz
-
-namespace norv::fuzz {
-
-Script& Script::comma()
+std::vector<std::uint8_t> compile(const std::string& script)
 {
-    m_comma = true;
-    return *this;
-}
-
-Script& Script::stored(const std::string& language, const std::string& overhead)
-{
-    m_language = language;
-    m_overhead = overhead;
-    return *this;
-}
-
-Script& Script::action(int kind, Win window, const std::string& control)
-{
-    const auto names = controlNames(window);
-    const auto it = std::find(names.begin(), names.end(), control);
-    if (!control.empty() && it == names.end())
-        throw std::invalid_argument("no control " + control);
-    m_actions.push_back(std::uint8_t(kind));
-    m_actions.push_back(std::uint8_t(window));
-    m_actions.push_back(std::uint8_t(it == names.end() ? 0 : it - names.begin()));
-    return *this;
-}
-
-void Script::text(const std::string& s)
-{
-    if (s.size() > 255)
-        throw std::invalid_argument("text too long for one action");
-    m_actions.push_back(std::uint8_t(s.size()));
-    for (char c : s) {
-        if (std::uint8_t(c) >= 0xC0)
-            throw std::invalid_argument("write a byte from 0xC0 up through a token");
-        m_actions.push_back(std::uint8_t(c));
+    static const std::vector<std::string> kWins = {"main", "add", "opt", "err", "about"};
+    static const std::vector<std::string> kKindNames = {"type", "keys", "back",  "focus", "click",  "dbl",
+                                                        "down", "up",   "slide", "step",  "select", "close"};
+    const auto indexOf = [](const std::vector<std::string>& names, const std::string& name) {
+        return std::size_t(std::find(names.begin(), names.end(), name) - names.begin());
+    };
+    std::vector<std::uint8_t> out{0}, actions;
+    std::string language = "English", overhead = "0";
+    std::istringstream statements(script);
+    for (std::string statement; std::getline(statements, statement, ';');) {
+        std::istringstream words(statement);
+        std::string win, kind, control, arg;
+        words >> win >> kind >> control >> arg;
+        if (win == "comma")
+            out[0] = 1;
+        else if (win == "stored")
+            std::tie(language, overhead) = std::pair(kind, control);
+        if (win.empty() || win == "comma" || win == "stored")
+            continue;
+        const std::size_t w = indexOf(kWins, win), k = indexOf(kKindNames, kind);
+        const std::size_t c = w < kWins.size() ? indexOf(controlNames(Win(w)), control) : 0;
+        if (w == kWins.size() || k == kKindNames.size() ||
+            (k != Close && c == controlNames(Win(w)).size()) || arg.size() > 255 ||
+            std::any_of(arg.begin(), arg.end(), [](char ch) { return std::uint8_t(ch) >= 0xC0; }))
+            throw std::invalid_argument("cannot compile '" + statement + "'");
+        actions.insert(actions.end(), {std::uint8_t(k), std::uint8_t(w), std::uint8_t(k == Close ? 0 : c)});
+        if (k == TypeWhole || k == TypeKeys) {
+            actions.push_back(std::uint8_t(arg.size()));
+            actions.insert(actions.end(), arg.begin(), arg.end());
+        } else if (k == Slide) {
+            for (int i = 0; i < 4; ++i)
+                actions.push_back(std::uint8_t(std::uint32_t(std::stol(arg)) >> (8 * i)));
+        } else if (k == Step) {
+            const int d = std::stoi(arg);
+            actions.push_back(d <= -5 ? 0 : d < 0 ? 1 : d < 5 ? 2 : 3);
+        } else if (k == Select) {
+            actions.push_back(std::uint8_t(std::int8_t(std::stoi(arg))));
+        }
     }
-}
-
-Script& Script::type(Win w, const std::string& control, const std::string& s)
-{
-    action(TypeWhole, w, control);
-    text(s);
-    return *this;
-}
-
-Script& Script::keys(Win w, const std::string& control, const std::string& s)
-{
-    action(TypeKeys, w, control);
-    text(s);
-    return *this;
-}
-
-Script& Script::backspace(Win w, const std::string& control) { return action(Backspace, w, control); }
-Script& Script::focus(Win w, const std::string& control) { return action(Focus, w, control); }
-Script& Script::click(Win w, const std::string& control) { return action(Click, w, control); }
-Script& Script::dblclick(Win w, const std::string& control) { return action(DblClick, w, control); }
-Script& Script::mouseDown(Win w, const std::string& control) { return action(MouseDown, w, control); }
-Script& Script::mouseUp(Win w, const std::string& control) { return action(MouseUp, w, control); }
-
-Script& Script::slide(Win w, const std::string& control, std::int32_t value)
-{
-    action(Slide, w, control);
-    for (int i = 0; i < 4; ++i)
-        m_actions.push_back(std::uint8_t(std::uint32_t(value) >> (8 * i)));
-    return *this;
-}
-
-Script& Script::step(Win w, const std::string& control, int delta)
-{
-    action(Step, w, control);
-    m_actions.push_back(delta <= -5 ? 0 : delta < 0 ? 1 : delta < 5 ? 2 : 3);
-    return *this;
-}
-
-Script& Script::select(Win w, const std::string& control, int index)
-{
-    action(Select, w, control);
-    m_actions.push_back(std::uint8_t(std::int8_t(index)));
-    return *this;
-}
-
-Script& Script::close(Win w) { return action(Close, w, std::string()); }
-
-std::vector<std::uint8_t> Script::bytes() const
-{
-    std::vector<std::uint8_t> out{std::uint8_t(m_comma ? 1 : 0)};
-    for (const std::string* s : {&m_language, &m_overhead}) {
+    for (const std::string* s : {&language, &overhead}) {
         out.push_back(std::uint8_t(s->size()));
         out.insert(out.end(), s->begin(), s->end());
     }
-    out.insert(out.end(), m_actions.begin(), m_actions.end());
+    out.insert(out.end(), actions.begin(), actions.end());
     return out;
 }
 
