@@ -40,9 +40,6 @@ TEST(MainWindowUi, OptionsAndAboutOpenBesideAndOptionsOnlyOnce)
     platformClick(UiNorv::widget<QCheckBox>("Norv_option", "overhead"));
     platformClick(button("Norv_main", "About"));
     ASSERT_TRUE(UiNorv::window("AboutForm") && UiNorv::window("AboutForm")->isVisible());
-    for (const QLabel* label : UiNorv::window("AboutForm")->findChildren<QLabel*>()) // each text shown whole
-        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->contentsRect().width())
-            << label->objectName().toStdString();
     platformClick(button("Norv_main", "Option"));
     // Expected: one Options window; the overhead reached the main window.
     const QWidgetList tops = QApplication::topLevelWidgets();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The mouse as the user moves it: the stream list's selection, the wheel
-// on a slider, a press that lights up the fields the result depends on
-// however it ends, and the double-click on the disk space with its keys.
+// The mouse as the user moves it: the stream list's selection, the slider
+// keys and wheel, and a press that lights up the fields the result depends on
+// however it ends. (The double-clicks and their keys: streams_ui_test.cpp.)
 #include "widget_harness.h"
 
 #include "language_options/norv_option.h"
@@ -69,31 +69,36 @@ void wheel(QWidget* target, int notches)
     QApplication::sendEvent(target, &event);
 }
 
-TEST(SliderWheel, ANotchIsAnArrowKeyWithTheFocusTakenFirst)
+// 1 per arrow and 5 per page, one change event per step; a wheel notch is an
+// arrow key, the focus taken first as a click would. The size or the figure
+// follows each step. (Multiples of 16 and a video stream, so that the quality
+// controls are enabled.)
+TEST(SliderSteps, KeysAndWheelStepOneChangeEachAndTheFieldFollows)
 {
     UiNorv norv;
-    const auto frame = [] {
-        return QStringList{field("fwidth")->text(), field("fheight")->text(),
-                           QString::number(slider("fwidths")->value()), QString::number(slider("fheights")->value())};
-    };
-    // State: the width slider moved two steps with the arrows, and back.
-    ASSERT_TRUE(tabTo("fwidths"));
-    const QStringList before = frame();
-    press(Qt::Key_Right);
-    press(Qt::Key_Right);
-    const QStringList byKeys = frame();
-    ASSERT_NE(byKeys, before);
-    press(Qt::Key_Left);
-    press(Qt::Key_Left);
-    ASSERT_EQ(frame(), before);
-    // Action: two notches of the wheel over the slider while the disk space
-    // has the focus. Expected: the slider took the focus and moved as the
-    // keys did, and the frame size followed.
-    field("diskspace")->setFocus(Qt::TabFocusReason);
-    wheel(slider("fwidths"), 2);
-    EXPECT_EQ(QApplication::focusWidget(), slider("fwidths"));
-    EXPECT_EQ(norv.model().hasfocus, Norv_main::FocusWidthSlider);
-    EXPECT_EQ(frame(), byKeys);
+    Norv_main& m = norv.model();
+    type("xdivisible", "*16");
+    type("ydivisible", "*16");
+    addVideoRow(m, "1000000");
+    for (const auto& [name, follower] : {std::pair{"fwidths", "fwidth"}, {"videoqualitys", "videoquality"}}) {
+        Slider& model = dynamic_cast<Slider&>(m.named(name));
+        int changes = 0;
+        model.Change = [&changes, original = model.Change] { ++changes; original(); };
+        EXPECT_TRUE(tabTo(name)) << name;
+        const int start = slider(name)->value();
+        QString before = field(follower)->text();
+        press(Qt::Key_PageUp);
+        press(Qt::Key_Left);
+        EXPECT_EQ(std::pair(slider(name)->value(), changes), std::pair(start + 4, 2)) << name;
+        EXPECT_NE(field(follower)->text(), before) << name;
+        before = field(follower)->text();
+        field("diskspace")->setFocus(Qt::TabFocusReason);
+        wheel(slider(name), 1);
+        EXPECT_EQ(QApplication::focusWidget(), slider(name)) << name;
+        EXPECT_EQ(std::pair(slider(name)->value(), changes), std::pair(start + 5, 3)) << name;
+        EXPECT_NE(field(follower)->text(), before) << name;
+        expectMainShowsModel(m, name);
+    }
 }
 
 // Pressing the disk space lights up what the space the streams need
@@ -166,29 +171,6 @@ INSTANTIATE_TEST_SUITE_P(Ends, PressEnds,
                              std::erase(name, ' ');
                              return name;
                          });
-
-TEST(DiskSpaceDoubleClick, FillsTheSpaceTheStreamsNeedAndOnlyCtrlEnterDoesTheSame)
-{
-    // State: 100 s of one 128000 bit/s stream; the disk space 5.
-    UiNorv norv;
-    norv.model().appendStreamRow("Audio", "", "128000", "bit/s");
-    type("lenght", "*100");
-    QLineEdit* disk = field("diskspace");
-    type(disk, "*5");
-    // Action: a plain Enter. Expected: what was typed stays.
-    press(Qt::Key_Return);
-    EXPECT_EQ(disk->text(), "5");
-    // Action: a real double-click: press, release, double-click, release.
-    QWindow* window = disk->window()->windowHandle();
-    const QPoint at = window->mapFromGlobal(disk->mapToGlobal(QPoint(4, 4)));
-    QTest::mouseDClick(window, Qt::LeftButton, {}, at);
-    // Expected: the size of 100 s at 128000 bit/s.
-    EXPECT_EQ(disk->text(), "1600000");
-    // Action: 5 again, Ctrl+Enter. Expected: the same as the double-click.
-    type(disk, "*5");
-    press(Qt::Key_Return, Qt::ControlModifier);
-    EXPECT_EQ(disk->text(), "1600000");
-}
 
 } // namespace
 } // namespace norv::test

@@ -1,29 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Typing into the number fields and stepping the sliders: every keystroke or
-// step runs the change handling at once, the caret stays after what the user
-// just typed, and the widgets show what the models then hold. The figures
-// themselves are the logic tests' part.
+// Typing into the number fields: every keystroke runs the change handling at
+// once, the caret stays after what the user just typed, and the widgets show
+// what the models then hold. The figures themselves are the logic tests' part;
+// the slider keys: pointer_ui_test.cpp.
 #include "widget_harness.h"
 
 namespace norv::test {
 namespace {
 
-// Multiples of 16 and a video stream of 1000000 bit/s, so that the quality
-// controls are enabled.
-class TypingUi : public ::testing::Test {
-protected:
-    TypingUi()
-    {
-        type("xdivisible", "*16");
-        type("ydivisible", "*16");
-        addVideoRow(m, "1000000");
-    }
+TEST(TypingUi, FieldsRewrittenWhileTypedKeepTheCaretAfterTheKeysTyped)
+{
+    // Multiples of 16 and a video stream, so that the quality controls are enabled.
     UiNorv norv;
     Norv_main& m = norv.model();
-};
-
-TEST_F(TypingUi, FieldsRewrittenWhileTypedKeepTheCaretAfterTheKeysTyped)
-{
+    type("xdivisible", "*16");
+    type("ydivisible", "*16");
+    addVideoRow(m, "1000000");
     // keys typed (see type()), the text shown, the caret after it
     const std::tuple<const char*, const char*, int> typings[] = {
         {"*25.", "25", 2},       // a separator typed last vanishes: fractions need digits around it
@@ -47,35 +39,6 @@ TEST_F(TypingUi, FieldsRewrittenWhileTypedKeepTheCaretAfterTheKeysTyped)
     EXPECT_EQ(std::pair(field("videoquality")->text(), field("videoquality")->cursorPosition()),
               std::pair(UiNorv::dec("1220.703125"), 5));
     expectMainShowsModel(m, "the figure typed");
-}
-
-// 1 per arrow and 5 per page, one change event per step; the size or the
-// figure follows each.
-TEST_F(TypingUi, SliderKeysStepByOneAndByFive)
-{
-    for (const auto& [name, follower] : {std::pair{"fwidths", "fwidth"}, {"videoqualitys", "videoquality"}}) {
-        Slider& model = dynamic_cast<Slider&>(m.named(name));
-        int changes = 0;
-        model.Change = [&changes, original = model.Change] { ++changes; original(); };
-        EXPECT_TRUE(tabTo(name)) << name;
-        const int start = slider(name)->value();
-        const QString before = field(follower)->text();
-        press(Qt::Key_PageUp);
-        press(Qt::Key_Left);
-        EXPECT_EQ(slider(name)->value(), start + 4) << name;
-        EXPECT_EQ(changes, 2) << name;
-        EXPECT_NE(field(follower)->text(), before) << name;
-        expectMainShowsModel(m, name);
-    }
-}
-
-TEST_F(TypingUi, ASizeBelowOneMultipleStaysAsTypedUntilTheFieldIsLeft)
-{
-    type("fwidth", "*7");
-    EXPECT_EQ(field("fwidth")->text(), "7");
-    press(Qt::Key_Tab);
-    EXPECT_EQ(field("fwidth")->text(), "0");
-    expectMainShowsModel(m, "Tab");
 }
 
 } // namespace
