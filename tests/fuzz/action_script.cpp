@@ -13,8 +13,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
-#include <memory>
 #include <sstream>
 #include <stdexcept>
 #include <tuple>
@@ -22,9 +20,6 @@
 namespace norv::fuzz {
 
 namespace {
-
-// Windows as the input addresses them.
-enum class Win : std::uint8_t { Main, AddStream, Options, Error, About };
 
 enum Kind : std::uint8_t {
     TypeWhole, TypeKeys, Backspace, Focus, Click, DblClick, MouseDown, MouseUp, Slide, Step, Select,
@@ -107,72 +102,42 @@ bool focusable(const Control& c)
            !dynamic_cast<const Decoration*>(&c);
 }
 
+// Calls f with the control as the first of the kinds C it is; nothing when none.
+template <class... C, class F>
+void as(Control& control, F f)
+{
+    (void)(... || (dynamic_cast<C*>(&control) && (f(*dynamic_cast<C*>(&control)), true)));
+}
+
 void perform(const Action& a, Control& control)
 {
-    auto* box = dynamic_cast<TextBox*>(&control);
-    auto* slider = dynamic_cast<Slider*>(&control);
-    auto* list = dynamic_cast<ListBox*>(&control);
+    const auto step = [&a](Slider& s) {
+        s.userMove(std::int32_t(std::clamp<std::int64_t>(std::int64_t(s.value()) + a.value, INT32_MIN, INT32_MAX)));
+    };
     switch (a.kind) {
-    case TypeWhole:
-        if (box)
-            box->userEdit(a.text);
-        break;
+    case TypeWhole: return as<TextBox>(control, [&a](TextBox& box) { box.userEdit(a.text); });
     case TypeKeys: // keystroke by keystroke, each one an edit of its own
-        for (char c : a.text)
-            if (box)
-                box->userEdit(box->text() + c);
-        break;
+        return as<TextBox>(control, [&a](TextBox& box) {
+            for (char c : a.text)
+                box.userEdit(box.text() + c);
+        });
     case Backspace:
-        if (box && !box->text().empty())
-            box->userEdit(box->text().substr(0, box->text().size() - 1));
-        break;
+        return as<TextBox>(control, [](TextBox& box) {
+            if (!box.text().empty())
+                box.userEdit(box.text().substr(0, box.text().size() - 1));
+        });
     case Focus:
         if (focusable(control))
             control.userFocus();
-        break;
-    case Click:
-        if (auto* button = dynamic_cast<Button*>(&control))
-            button->userClick();
-        else if (auto* option = dynamic_cast<OptionButton*>(&control))
-            option->userClick();
-        else if (auto* check = dynamic_cast<CheckBox*>(&control))
-            check->userClick();
-        break;
-    case DblClick:
-        if (box)
-            box->userDblClick();
-        else if (list)
-            list->userDblClick();
-        break;
-    case MouseDown:
-        if (box)
-            box->userMouseDown();
-        else if (list)
-            list->userMouseDown();
-        break;
-    case MouseUp:
-        if (box)
-            box->userMouseUp();
-        else if (list)
-            list->userMouseUp();
-        break;
-    case Slide:
-        if (slider)
-            slider->userMove(a.value);
-        break;
-    case Step:
-        if (slider)
-            slider->userMove(std::int32_t(
-                std::clamp<std::int64_t>(std::int64_t(slider->value()) + a.value, INT32_MIN, INT32_MAX)));
-        break;
-    case Select:
-        if (list)
-            list->userSelect(a.value);
-        else if (auto* combo = dynamic_cast<ComboBox*>(&control))
-            combo->userSelect(a.value);
-        break;
-    default:
-        break;
+        return;
+    case Click: return as<Button, OptionButton, CheckBox>(control, [](auto& c) { c.userClick(); });
+    case DblClick: return as<TextBox, ListBox>(control, [](auto& c) { c.userDblClick(); });
+    case MouseDown: return as<TextBox, ListBox>(control, [](auto& c) { c.userMouseDown(); });
+    case MouseUp: return as<TextBox, ListBox>(control, [](auto& c) { c.userMouseUp(); });
+    case Slide: return as<Slider>(control, [&a](Slider& s) { s.userMove(a.value); });
+    case Step: return as<Slider>(control, step);
+    case Select: return as<ListBox, ComboBox>(control, [&a](auto& c) { c.userSelect(a.value); });
+    default: return;
     }
 }
 
@@ -280,9 +245,9 @@ private:
 
 constexpr const char* kWindowNames[] = {"Norv_main", "AddStream", "Norv_option", "Norv_error", "AboutForm"};
 
-Window* window(Application& app, Win which) { return app.find(kWindowNames[std::size_t(which)]); }
+Window* window(Application& app, std::size_t which) { return app.find(kWindowNames[which]); }
 
-std::vector<std::string> controlNames(Win which)
+std::vector<std::string> controlNames(std::size_t which)
 {
     static const auto names = [] {
         MemorySettingsStore store;
@@ -294,7 +259,7 @@ std::vector<std::string> controlNames(Win which)
                 out[w].push_back(c->name());
         return out;
     }();
-    return names[std::size_t(which)];
+    return names[which];
 }
 
 } // namespace
@@ -322,7 +287,7 @@ Outcome run(std::span<const std::uint8_t> bytes)
 
     while (in.more() && app.running() && outcome.violation.empty()) {
         const auto kind = Kind(in.byte() % kKinds);
-        const auto which = Win(in.byte() % 5);
+        const std::size_t which = in.byte() % std::size(kWindowNames);
         const std::uint8_t controlByte = in.byte();
         const Action action = decode(kind, in);
         const int errorsBefore = outcome.errors;
@@ -361,9 +326,9 @@ std::vector<std::uint8_t> compile(const std::string& script)
         if (win.empty() || win == "comma" || win == "stored")
             continue;
         const std::size_t w = indexOf(kWins, win), k = indexOf(kKindNames, kind);
-        const std::size_t c = w < kWins.size() ? indexOf(controlNames(Win(w)), control) : 0;
+        const std::size_t c = w < kWins.size() ? indexOf(controlNames(w), control) : 0;
         if (w == kWins.size() || k == kKindNames.size() ||
-            (k != Close && c == controlNames(Win(w)).size()) || arg.size() > 255 ||
+            (k != Close && c == controlNames(w).size()) || arg.size() > 255 ||
             std::any_of(arg.begin(), arg.end(), [](char ch) { return std::uint8_t(ch) >= 0xC0; }))
             throw std::invalid_argument("cannot compile '" + statement + "'");
         actions.insert(actions.end(), {std::uint8_t(k), std::uint8_t(w), std::uint8_t(k == Close ? 0 : c)});
