@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The mouse as the user moves it: the stream list's selection, the slider
-// keys and wheel, and a press that lights up the fields the result depends on
-// however it ends. (The double-clicks and their keys: streams_ui_test.cpp.)
+// The mouse as the user moves it: the stream list's selection and a press
+// that lights up the fields the result depends on however it ends. (The
+// double-clicks and their keys: streams_ui_test.cpp; the wheel on a slider:
+// typing_ui_test.cpp.)
 #include "widget_harness.h"
 
 #include "language_options/norv_option.h"
 
 #include <QMenu>
 #include <QTimer>
-#include <QWheelEvent>
 
 #include <functional>
 
@@ -59,46 +59,6 @@ TEST(StreamListSelection, TheRowShownSelectedIsAlwaysTheModelsAndRemoveTakesThat
     click(rowAt(1), Qt::ControlModifier);
     platformClick(button("Norv_main", "RemoveStreamButton"));
     EXPECT_EQ(list->count(), 3);
-}
-
-void wheel(QWidget* target, int notches)
-{
-    const QPoint at = target->rect().center();
-    QWheelEvent event(at, target->mapToGlobal(at), {}, {0, 120 * notches}, Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
-    QApplication::sendEvent(target, &event);
-}
-
-// 1 per arrow and 5 per page, one change event per step; a wheel notch is an
-// arrow key, the focus taken first as a click would. The size or the figure
-// follows each step. (Multiples of 16 and a video stream, so that the quality
-// controls are enabled.)
-TEST(SliderSteps, KeysAndWheelStepOneChangeEachAndTheFieldFollows)
-{
-    UiNorv norv;
-    Norv_main& m = norv.model();
-    type("xdivisible", "*16");
-    type("ydivisible", "*16");
-    addVideoRow(m, "1000000");
-    for (const auto& [name, follower] : {std::pair{"fwidths", "fwidth"}, {"videoqualitys", "videoquality"}}) {
-        Slider& model = dynamic_cast<Slider&>(m.named(name));
-        int changes = 0;
-        model.Change = [&changes, original = model.Change] { ++changes; original(); };
-        EXPECT_TRUE(tabTo(name)) << name;
-        const int start = slider(name)->value();
-        QString before = field(follower)->text();
-        press(Qt::Key_PageUp);
-        press(Qt::Key_Left);
-        EXPECT_EQ(std::pair(slider(name)->value(), changes), std::pair(start + 4, 2)) << name;
-        EXPECT_NE(field(follower)->text(), before) << name;
-        before = field(follower)->text();
-        field("diskspace")->setFocus(Qt::TabFocusReason);
-        wheel(slider(name), 1);
-        EXPECT_EQ(QApplication::focusWidget(), slider(name)) << name;
-        EXPECT_EQ(std::pair(slider(name)->value(), changes), std::pair(start + 5, 3)) << name;
-        EXPECT_NE(field(follower)->text(), before) << name;
-        expectMainShowsModel(m, name);
-    }
 }
 
 // Pressing the disk space lights up what the space the streams need
