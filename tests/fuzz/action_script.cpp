@@ -13,9 +13,9 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
-#include <memory>
+#include <sstream>
 #include <stdexcept>
+#include <tuple>
 
 namespace norv::fuzz {
 
@@ -102,72 +102,42 @@ bool focusable(const Control& c)
            !dynamic_cast<const Decoration*>(&c);
 }
 
+// Calls f with the control as the first of the kinds C it is; nothing when none.
+template <class... C, class F>
+void as(Control& control, F f)
+{
+    (void)(... || (dynamic_cast<C*>(&control) && (f(*dynamic_cast<C*>(&control)), true)));
+}
+
 void perform(const Action& a, Control& control)
 {
-    auto* box = dynamic_cast<TextBox*>(&control);
-    auto* slider = dynamic_cast<Slider*>(&control);
-    auto* list = dynamic_cast<ListBox*>(&control);
+    const auto step = [&a](Slider& s) {
+        s.userMove(std::int32_t(std::clamp<std::int64_t>(std::int64_t(s.value()) + a.value, INT32_MIN, INT32_MAX)));
+    };
     switch (a.kind) {
-    case TypeWhole:
-        if (box)
-            box->userEdit(a.text);
-        break;
+    case TypeWhole: return as<TextBox>(control, [&a](TextBox& box) { box.userEdit(a.text); });
     case TypeKeys: // keystroke by keystroke, each one an edit of its own
-        for (char c : a.text)
-            if (box)
-                box->userEdit(box->text() + c);
-        break;
+        return as<TextBox>(control, [&a](TextBox& box) {
+            for (char c : a.text)
+                box.userEdit(box.text() + c);
+        });
     case Backspace:
-        if (box && !box->text().empty())
-            box->userEdit(box->text().substr(0, box->text().size() - 1));
-        break;
+        return as<TextBox>(control, [](TextBox& box) {
+            if (!box.text().empty())
+                box.userEdit(box.text().substr(0, box.text().size() - 1));
+        });
     case Focus:
         if (focusable(control))
             control.userFocus();
-        break;
-    case Click:
-        if (auto* button = dynamic_cast<Button*>(&control))
-            button->userClick();
-        else if (auto* option = dynamic_cast<OptionButton*>(&control))
-            option->userClick();
-        else if (auto* check = dynamic_cast<CheckBox*>(&control))
-            check->userClick();
-        break;
-    case DblClick:
-        if (box)
-            box->userDblClick();
-        else if (list)
-            list->userDblClick();
-        break;
-    case MouseDown:
-        if (box)
-            box->userMouseDown();
-        else if (list)
-            list->userMouseDown();
-        break;
-    case MouseUp:
-        if (box)
-            box->userMouseUp();
-        else if (list)
-            list->userMouseUp();
-        break;
-    case Slide:
-        if (slider)
-            slider->userMove(a.value);
-        break;
-    case Step:
-        if (slider)
-            slider->userMove(std::int32_t(
-                std::clamp<std::int64_t>(std::int64_t(slider->value()) + a.value, INT32_MIN, INT32_MAX)));
-        break;
-    case Select:
-        if (list)
-            list->userSelect(a.value);
-        else if (auto* combo = dynamic_cast<ComboBox*>(&control))
-            combo->userSelect(a.value);
-        break;
-    default:
-        break;
+        return;
+    case Click: return as<Button, OptionButton, CheckBox>(control, [](auto& c) { c.userClick(); });
+    case DblClick: return as<TextBox, ListBox>(control, [](auto& c) { c.userDblClick(); });
+    case MouseDown: return as<TextBox, ListBox>(control, [](auto& c) { c.userMouseDown(); });
+    case MouseUp: return as<TextBox, ListBox>(control, [](auto& c) { c.userMouseUp(); });
+    case Slide: return as<Slider>(control, [&a](Slider& s) { s.userMove(a.value); });
+    case Step: return as<Slider>(control, step);
+    case Select: return as<ListBox, ComboBox>(control, [&a](auto& c) { c.userSelect(a.value); });
+    default: return;
     }
 }
 
@@ -275,9 +245,9 @@ private:
 
 constexpr const char* kWindowNames[] = {"Norv_main", "AddStream", "Norv_option", "Norv_error", "AboutForm"};
 
-Window* window(Application& app, Win which) { return app.find(kWindowNames[std::size_t(which)]); }
+Window* window(Application& app, std::size_t which) { return app.find(kWindowNames[which]); }
 
-std::vector<std::string> controlNames(Win which)
+std::vector<std::string> controlNames(std::size_t which)
 {
     static const auto names = [] {
         MemorySettingsStore store;
@@ -289,7 +259,7 @@ std::vector<std::string> controlNames(Win which)
                 out[w].push_back(c->name());
         return out;
     }();
-    return names[std::size_t(which)];
+    return names[which];
 }
 
 } // namespace
@@ -317,7 +287,7 @@ Outcome run(std::span<const std::uint8_t> bytes)
 
     while (in.more() && app.running() && outcome.violation.empty()) {
         const auto kind = Kind(in.byte() % kKinds);
-        const auto which = Win(in.byte() % 5);
+        const std::size_t which = in.byte() % std::size(kWindowNames);
         const std::uint8_t controlByte = in.byte();
         const Action action = decode(kind, in);
         const int errorsBefore = outcome.errors;
@@ -334,100 +304,52 @@ Outcome run(std::span<const std::uint8_t> bytes)
     return outcome;
 }
 
-} // namespace norv::fuzz
-
-namespace norv::fuzz {
-
-Script& Script::comma()
+std::vector<std::uint8_t> compile(const std::string& script)
 {
-    m_comma = true;
-    return *this;
-}
-
-Script& Script::stored(const std::string& language, const std::string& overhead)
-{
-    m_language = language;
-    m_overhead = overhead;
-    return *this;
-}
-
-Script& Script::action(int kind, Win window, const std::string& control)
-{
-    const auto names = controlNames(window);
-    const auto it = std::find(names.begin(), names.end(), control);
-    if (!control.empty() && it == names.end())
-        throw std::invalid_argument("no control " + control);
-    m_actions.push_back(std::uint8_t(kind));
-    m_actions.push_back(std::uint8_t(window));
-    m_actions.push_back(std::uint8_t(it == names.end() ? 0 : it - names.begin()));
-    return *this;
-}
-
-void Script::text(const std::string& s)
-{
-    if (s.size() > 255)
-        throw std::invalid_argument("text too long for one action");
-    m_actions.push_back(std::uint8_t(s.size()));
-    for (char c : s) {
-        if (std::uint8_t(c) >= 0xC0)
-            throw std::invalid_argument("write a byte from 0xC0 up through a token");
-        m_actions.push_back(std::uint8_t(c));
+    static const std::vector<std::string> kWins = {"main", "add", "opt", "err", "about"};
+    static const std::vector<std::string> kKindNames = {"type", "keys", "back",  "focus", "click",  "dbl",
+                                                        "down", "up",   "slide", "step",  "select", "close"};
+    const auto indexOf = [](const std::vector<std::string>& names, const std::string& name) {
+        return std::size_t(std::find(names.begin(), names.end(), name) - names.begin());
+    };
+    std::vector<std::uint8_t> out{0}, actions;
+    std::string language = "English", overhead = "0";
+    std::istringstream statements(script);
+    for (std::string statement; std::getline(statements, statement, ';');) {
+        std::istringstream words(statement);
+        std::string win, kind, control, arg;
+        words >> win >> kind >> control >> arg;
+        if (win == "comma")
+            out[0] = 1;
+        else if (win == "stored")
+            std::tie(language, overhead) = std::pair(kind, control);
+        if (win.empty() || win == "comma" || win == "stored")
+            continue;
+        const std::size_t w = indexOf(kWins, win), k = indexOf(kKindNames, kind);
+        const std::size_t c = w < kWins.size() ? indexOf(controlNames(w), control) : 0;
+        if (w == kWins.size() || k == kKindNames.size() ||
+            (k != Close && c == controlNames(w).size()) || arg.size() > 255 ||
+            std::any_of(arg.begin(), arg.end(), [](char ch) { return std::uint8_t(ch) >= 0xC0; }))
+            throw std::invalid_argument("cannot compile '" + statement + "'");
+        actions.insert(actions.end(), {std::uint8_t(k), std::uint8_t(w), std::uint8_t(k == Close ? 0 : c)});
+        if (k == TypeWhole || k == TypeKeys) {
+            actions.push_back(std::uint8_t(arg.size()));
+            actions.insert(actions.end(), arg.begin(), arg.end());
+        } else if (k == Slide) {
+            for (int i = 0; i < 4; ++i)
+                actions.push_back(std::uint8_t(std::uint32_t(std::stol(arg)) >> (8 * i)));
+        } else if (k == Step) {
+            const int d = std::stoi(arg);
+            actions.push_back(d <= -5 ? 0 : d < 0 ? 1 : d < 5 ? 2 : 3);
+        } else if (k == Select) {
+            actions.push_back(std::uint8_t(std::int8_t(std::stoi(arg))));
+        }
     }
-}
-
-Script& Script::type(Win w, const std::string& control, const std::string& s)
-{
-    action(TypeWhole, w, control);
-    text(s);
-    return *this;
-}
-
-Script& Script::keys(Win w, const std::string& control, const std::string& s)
-{
-    action(TypeKeys, w, control);
-    text(s);
-    return *this;
-}
-
-Script& Script::backspace(Win w, const std::string& control) { return action(Backspace, w, control); }
-Script& Script::focus(Win w, const std::string& control) { return action(Focus, w, control); }
-Script& Script::click(Win w, const std::string& control) { return action(Click, w, control); }
-Script& Script::dblclick(Win w, const std::string& control) { return action(DblClick, w, control); }
-Script& Script::mouseDown(Win w, const std::string& control) { return action(MouseDown, w, control); }
-Script& Script::mouseUp(Win w, const std::string& control) { return action(MouseUp, w, control); }
-
-Script& Script::slide(Win w, const std::string& control, std::int32_t value)
-{
-    action(Slide, w, control);
-    for (int i = 0; i < 4; ++i)
-        m_actions.push_back(std::uint8_t(std::uint32_t(value) >> (8 * i)));
-    return *this;
-}
-
-Script& Script::step(Win w, const std::string& control, int delta)
-{
-    action(Step, w, control);
-    m_actions.push_back(delta <= -5 ? 0 : delta < 0 ? 1 : delta < 5 ? 2 : 3);
-    return *this;
-}
-
-Script& Script::select(Win w, const std::string& control, int index)
-{
-    action(Select, w, control);
-    m_actions.push_back(std::uint8_t(std::int8_t(index)));
-    return *this;
-}
-
-Script& Script::close(Win w) { return action(Close, w, std::string()); }
-
-std::vector<std::uint8_t> Script::bytes() const
-{
-    std::vector<std::uint8_t> out{std::uint8_t(m_comma ? 1 : 0)};
-    for (const std::string* s : {&m_language, &m_overhead}) {
+    for (const std::string* s : {&language, &overhead}) {
         out.push_back(std::uint8_t(s->size()));
         out.insert(out.end(), s->begin(), s->end());
     }
-    out.insert(out.end(), m_actions.begin(), m_actions.end());
+    out.insert(out.end(), actions.begin(), actions.end());
     return out;
 }
 

@@ -21,35 +21,11 @@ struct Outcome {
 // followed by a check of the invariants every state of Norv keeps.
 Outcome run(std::span<const std::uint8_t> bytes);
 
-// Windows as the input addresses them.
-enum class Win : std::uint8_t { Main, AddStream, Options, Error, About };
-
-// Writes inputs by hand: the seed corpus and named regressions.
-class Script {
-public:
-    Script& comma();
-    Script& stored(const std::string& language, const std::string& overhead);
-    Script& type(Win window, const std::string& control, const std::string& text);
-    Script& keys(Win window, const std::string& control, const std::string& text);
-    Script& backspace(Win window, const std::string& control);
-    Script& focus(Win window, const std::string& control);
-    Script& click(Win window, const std::string& control);
-    Script& dblclick(Win window, const std::string& control);
-    Script& mouseDown(Win window, const std::string& control);
-    Script& mouseUp(Win window, const std::string& control);
-    Script& slide(Win window, const std::string& control, std::int32_t value);
-    Script& step(Win window, const std::string& control, int delta);
-    Script& select(Win window, const std::string& control, int index);
-    Script& close(Win window);
-    std::vector<std::uint8_t> bytes() const;
-
-private:
-    Script& action(int kind, Win window, const std::string& control);
-    void text(const std::string& s);
-    bool m_comma = false;
-    std::string m_language = "English";
-    std::string m_overhead = "0";
-    std::vector<std::uint8_t> m_actions;
-};
+// An input written by hand, for the seed corpus and named regressions:
+// statements split by ';', each "<window> <action> [control] [argument]"
+// (windows main, add, opt, err, about; actions type, keys, back, focus,
+// click, dbl, down, up, slide, step, select, close), or "comma", or
+// "stored <language> <overhead>". A name that is no control throws.
+std::vector<std::uint8_t> compile(const std::string& script);
 
 } // namespace norv::fuzz

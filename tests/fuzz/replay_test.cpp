@@ -9,12 +9,12 @@
 namespace norv::fuzz {
 namespace {
 
-class Seeds : public ::testing::TestWithParam<std::pair<std::string, Script>> {};
+class Seeds : public ::testing::TestWithParam<std::pair<std::string, std::string>> {};
 
 TEST_P(Seeds, KeepEveryInvariant)
 {
     const auto& [name, script] = GetParam();
-    const Outcome outcome = run(script.bytes());
+    const Outcome outcome = run(compile(script));
     EXPECT_EQ(outcome.violation, "");
     EXPECT_GT(outcome.actions, 5);
     // Only the errors seed means to raise run-time errors: 16px, 0.3, a negative ratio.

@@ -9,7 +9,7 @@
 
 namespace norv::fuzz {
 
-// The worked examples as inputs: the start of the fuzzer's corpus.
-std::vector<std::pair<std::string, Script>> seeds();
+// The worked examples as scripts (see compile): the start of the fuzzer's corpus.
+std::vector<std::pair<std::string, std::string>> seeds();
 
 } // namespace norv::fuzz

@@ -12,7 +12,7 @@ int main(int argc, char* argv[])
         return 2;
     }
     for (const auto& [name, script] : norv::fuzz::seeds()) {
-        const auto bytes = script.bytes();
+        const auto bytes = norv::fuzz::compile(script);
         std::ofstream out(std::string(argv[1]) + "/" + name, std::ios::binary);
         out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
     }

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The disk space, length and frame-rate fields: what their edits refresh, the
-// two double-clicks, and the highlight while the disk space is pressed.
+// two double-clicks, and the highlight while the disk space or the stream
+// list is pressed.
 #include "support/norv_fixture.h"
 
 #include "language_options/settings.h"
 
+#include <algorithm>
 #include <tuple>
 #include <vector>
 
@@ -79,27 +81,41 @@ TEST_P(TopFields, DiskSpaceDoubleClickFillsInWhatTheStreamsNeed)
     }
 }
 
-TEST_P(TopFields, PressingTheDiskSpaceHighlightsItsInputs)
+// Pressing the disk space or the stream list lights up exactly the inputs of
+// what its double-click computes, the container only where it adds overhead
+// (AVI; OGM adds nothing of no disk space); the release paints them normal.
+TEST_P(TopFields, PressingHighlightsTheInputsOfTheDoubleClick)
 {
-    const Color lit = Norv_main::HighlightColor(), normal = Norv_main::NormalColor();
     Norv_main& m = norv.start();
-    const Color column = m.streamdimension.backColor();
-    const auto colours = [&] {
-        return std::vector<Color>{m.lenght.backColor(), m.framerate.backColor(), m.streamlist.backColor(),
-                                  m.streamdimension.backColor(), m.containerselector.backColor()};
+    const std::vector<Control*> all = {&m.diskspace, &m.lenght,          &m.framerate,
+                                       &m.streamlist, &m.streamdimension, &m.containerselector};
+    const auto colours = [&all] {
+        std::vector<Color> out;
+        for (const Control* c : all)
+            out.push_back(c->backColor());
+        return out;
     };
-    // stored overhead, container (0 AVI, 2 OGM), whether it lights up; no disk space
-    for (const auto& [overhead, container, containerLit] :
-         {std::tuple{"0", 0, false}, std::tuple{"1", 2, false}, std::tuple{"1", 0, true}}) {
-        SCOPED_TRACE(testing::Message() << overhead << " " << container);
-        settings::save(norv.store, settings::kOverhead, overhead);
-        m.containerselector.setListIndex(container);
-        const Color before = m.containerselector.backColor();
-        m.diskspace.userMouseDown();
-        // Of the stream columns only the type column lights up.
-        EXPECT_EQ(colours(), (std::vector<Color>{lit, lit, lit, column, containerLit ? lit : before}));
-        m.diskspace.userMouseUp();
-        EXPECT_EQ(colours(), (std::vector<Color>{normal, normal, normal, column, normal}));
+    for (const bool list : {false, true}) {
+        for (const auto& [overhead, container] : {std::pair{"0", 0}, {"1", 2}, {"1", 0}}) {
+            SCOPED_TRACE(testing::Message() << (list ? "list " : "disk space ") << overhead << " " << container);
+            settings::save(norv.store, settings::kOverhead, overhead);
+            m.containerselector.setListIndex(container);
+            std::vector<Control*> lit = list ? std::vector<Control*>{&m.diskspace, &m.lenght}
+                                             : std::vector<Control*>{&m.lenght, &m.framerate, &m.streamlist};
+            if (*overhead == '1' && container == 0)
+                lit.push_back(&m.containerselector);
+            // The release paints the container too, lit or not.
+            std::vector<Color> before = colours(), pressed = before, released = before;
+            for (std::size_t i = 0; i < all.size(); ++i) {
+                const bool on = std::find(lit.begin(), lit.end(), all[i]) != lit.end();
+                pressed[i] = on ? Norv_main::HighlightColor() : before[i];
+                released[i] = on || all[i] == &m.containerselector ? Norv_main::NormalColor() : before[i];
+            }
+            list ? m.streamlist.userMouseDown() : m.diskspace.userMouseDown();
+            EXPECT_EQ(colours(), pressed);
+            list ? m.streamlist.userMouseUp() : m.diskspace.userMouseUp();
+            EXPECT_EQ(colours(), released);
+        }
     }
 }
 

@@ -108,15 +108,21 @@ TEST_P(AddStreamDialog, AddRefreshesTheQualityFigure)
     EXPECT_EQ(m.videoquality.text(), norv.dec("1052.18855218855"));
     EXPECT_EQ(m.videoqualitys.value(), 1052);
 
-    // A frame of no size (a width below one multiple, 0 once left) has no
-    // figure, nor has a frame rate of 0: the field reads "0", the slider rests
-    // at its minimum.
+    // A width below one multiple (written by code, it stays 99) rounds down to
+    // a frame of no size, which has no figure, nor has a frame rate of 0: the
+    // field reads "0", the slider rests at its minimum.
     for (const bool noRate : {false, true}) {
-        SCOPED_TRACE(noRate ? "frame rate 0" : "width 10");
+        SCOPED_TRACE(noRate ? "frame rate 0" : "width 99, multiples of 100");
+        m.xdivisible.setText(noRate ? "16" : "100");
         m.fwidth.userFocus();
-        m.fwidth.userEdit(noRate ? "720" : "10");
-        m.framerate.userFocus();
-        m.framerate.userEdit(noRate ? "0" : "25");
+        m.fwidth.userEdit("720");
+        if (noRate) {
+            m.framerate.userFocus();
+            m.framerate.userEdit("0");
+        } else {
+            m.diskspace.userFocus();
+            m.fwidth.setText("99");
+        }
         EXPECT_NE(m.videoquality.text(), "0");
 
         add(1, 0, "128000");

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The stream list's own actions: Remove, the highlight while the mouse is
-// down on it, and the percent share allocation its double-click runs.
+// The stream list's own actions: Remove and the percent share allocation its
+// double-click runs (its highlight: top_fields_test.cpp).
 #include "support/norv_fixture.h"
 
 #include "language_options/settings.h"
@@ -43,31 +43,6 @@ TEST_P(StreamList, RemoveTakesTheSelectedRowFromEveryColumn)
         EXPECT_EQ(rowsOf(m), (selected < 0 ? all : Rows{all[0], all[2]}));
         EXPECT_EQ(m.streamlist.listIndex(), -1);
         EXPECT_EQ(m.diskspace.text(), "12");
-    }
-}
-
-// Holding the mouse on the list marks the allocation's inputs: the container
-// only when it adds overhead. Container -1: overhead off (on AVI); 0: AVI, 2955
-// bytes even of no disk space; 2: OGM, nothing of no disk space.
-TEST_P(StreamList, MouseDownHighlightsTheAllocationInputs)
-{
-    for (const int container : {-1, 0, 2}) {
-        SCOPED_TRACE(container);
-        Norv program{GetParam()};
-        settings::save(program.store, settings::kOverhead, container < 0 ? "0" : "1");
-        Norv_main& m = program.start();
-        m.containerselector.setListIndex(container < 0 ? 0 : container);
-        const Color before = m.containerselector.backColor();
-        const auto colors = [&m] {
-            return std::vector{m.diskspace.backColor(), m.lenght.backColor(), m.containerselector.backColor()};
-        };
-
-        m.streamlist.userMouseDown();
-        const Color high = Norv_main::HighlightColor();
-        EXPECT_EQ(colors(), (std::vector{high, high, container == 0 ? high : before}));
-
-        m.streamlist.userMouseUp();
-        EXPECT_EQ(colors(), std::vector<Color>(3, Norv_main::NormalColor()));
     }
 }
 

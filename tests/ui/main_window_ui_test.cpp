@@ -12,15 +12,11 @@
 namespace norv::test {
 namespace {
 
+// The start figures are the logic tests' part; here what only the widgets
+// show: the container entries, what takes no input, and the focus.
 TEST(MainWindowUi, StartsWithTheStartStateAndTheFocusInTheDiskSpace)
 {
     UiNorv norv;
-    const auto text = [](const char* name) { return field(name)->text(); };
-    EXPECT_EQ((QStringList{text("framerate"), text("properror"), text("fwidth"), text("fheight")}),
-              (QStringList{"25", "0%", "720", "576"}));
-    for (const auto& [name, value] : {std::pair{"fwidths", 720}, {"fheights", 576}})
-        EXPECT_EQ(std::tuple(slider(name)->minimum(), slider(name)->maximum(), slider(name)->value()),
-                  std::tuple(1, 2000, value));
     auto* container = UiNorv::widget<QComboBox>("Norv_main", "containerselector");
     EXPECT_EQ((QStringList{container->currentText(), container->itemText(1), container->itemText(2),
                            QString::number(container->count())}),
@@ -40,9 +36,6 @@ TEST(MainWindowUi, OptionsAndAboutOpenBesideAndOptionsOnlyOnce)
     platformClick(UiNorv::widget<QCheckBox>("Norv_option", "overhead"));
     platformClick(button("Norv_main", "About"));
     ASSERT_TRUE(UiNorv::window("AboutForm") && UiNorv::window("AboutForm")->isVisible());
-    for (const QLabel* label : UiNorv::window("AboutForm")->findChildren<QLabel*>()) // each text shown whole
-        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->contentsRect().width())
-            << label->objectName().toStdString();
     platformClick(button("Norv_main", "Option"));
     // Expected: one Options window; the overhead reached the main window.
     const QWidgetList tops = QApplication::topLevelWidgets();

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The mouse as the user moves it: the stream list's selection, the wheel
-// on a slider, a press that lights up the fields the result depends on
-// however it ends, and the double-click on the disk space with its keys.
+// The mouse as the user moves it: the stream list's selection and a press
+// that lights up the fields the result depends on however it ends. (The
+// double-clicks and their keys: streams_ui_test.cpp; the wheel on a slider:
+// typing_ui_test.cpp.)
 #include "widget_harness.h"
 
 #include "language_options/norv_option.h"
 
 #include <QMenu>
 #include <QTimer>
-#include <QWheelEvent>
 
 #include <functional>
 
@@ -59,41 +59,6 @@ TEST(StreamListSelection, TheRowShownSelectedIsAlwaysTheModelsAndRemoveTakesThat
     click(rowAt(1), Qt::ControlModifier);
     platformClick(button("Norv_main", "RemoveStreamButton"));
     EXPECT_EQ(list->count(), 3);
-}
-
-void wheel(QWidget* target, int notches)
-{
-    const QPoint at = target->rect().center();
-    QWheelEvent event(at, target->mapToGlobal(at), {}, {0, 120 * notches}, Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
-    QApplication::sendEvent(target, &event);
-}
-
-TEST(SliderWheel, ANotchIsAnArrowKeyWithTheFocusTakenFirst)
-{
-    UiNorv norv;
-    const auto frame = [] {
-        return QStringList{field("fwidth")->text(), field("fheight")->text(),
-                           QString::number(slider("fwidths")->value()), QString::number(slider("fheights")->value())};
-    };
-    // State: the width slider moved two steps with the arrows, and back.
-    ASSERT_TRUE(tabTo("fwidths"));
-    const QStringList before = frame();
-    press(Qt::Key_Right);
-    press(Qt::Key_Right);
-    const QStringList byKeys = frame();
-    ASSERT_NE(byKeys, before);
-    press(Qt::Key_Left);
-    press(Qt::Key_Left);
-    ASSERT_EQ(frame(), before);
-    // Action: two notches of the wheel over the slider while the disk space
-    // has the focus. Expected: the slider took the focus and moved as the
-    // keys did, and the frame size followed.
-    field("diskspace")->setFocus(Qt::TabFocusReason);
-    wheel(slider("fwidths"), 2);
-    EXPECT_EQ(QApplication::focusWidget(), slider("fwidths"));
-    EXPECT_EQ(norv.model().hasfocus, Norv_main::FocusWidthSlider);
-    EXPECT_EQ(frame(), byKeys);
 }
 
 // Pressing the disk space lights up what the space the streams need
@@ -166,29 +131,6 @@ INSTANTIATE_TEST_SUITE_P(Ends, PressEnds,
                              std::erase(name, ' ');
                              return name;
                          });
-
-TEST(DiskSpaceDoubleClick, FillsTheSpaceTheStreamsNeedAndOnlyCtrlEnterDoesTheSame)
-{
-    // State: 100 s of one 128000 bit/s stream; the disk space 5.
-    UiNorv norv;
-    norv.model().appendStreamRow("Audio", "", "128000", "bit/s");
-    type("lenght", "*100");
-    QLineEdit* disk = field("diskspace");
-    type(disk, "*5");
-    // Action: a plain Enter. Expected: what was typed stays.
-    press(Qt::Key_Return);
-    EXPECT_EQ(disk->text(), "5");
-    // Action: a real double-click: press, release, double-click, release.
-    QWindow* window = disk->window()->windowHandle();
-    const QPoint at = window->mapFromGlobal(disk->mapToGlobal(QPoint(4, 4)));
-    QTest::mouseDClick(window, Qt::LeftButton, {}, at);
-    // Expected: the size of 100 s at 128000 bit/s.
-    EXPECT_EQ(disk->text(), "1600000");
-    // Action: 5 again, Ctrl+Enter. Expected: the same as the double-click.
-    type(disk, "*5");
-    press(Qt::Key_Return, Qt::ControlModifier);
-    EXPECT_EQ(disk->text(), "1600000");
-}
 
 } // namespace
 } // namespace norv::test

@@ -80,96 +80,69 @@ protected:
     Norv_main& m = norv.model();
 };
 
-TEST_F(AddStreamUi, OpensModalAndEscapeOrTheFrameCloseCancels)
+// Each opening: modal, the focus on the type list. Escape, the frame's
+// close control and Cancel (Tab to it, Enter) add nothing; Enter elsewhere
+// presses Add, the default button, for the row of the chosen option.
+TEST_F(AddStreamUi, OpensOnItsFirstControlAndEnterPressesTheFocusedButton)
 {
-    // Action: the button. Expected: modal, so the main window takes no click.
-    QWidget* dialog = openAddStream();
-    ASSERT_TRUE(dialog && dialog->isVisible());
-    EXPECT_EQ(QApplication::activeModalWidget(), dialog);
-
-    // Action: Escape; then the frame's close control. Expected: nothing
-    // added; the same dialog (so the same window model) opens again.
-    press(Qt::Key_Escape);
-    EXPECT_FALSE(dialog->isVisible());
-    openAddStream();
-    dialog->close();
-    QTest::qWait(0);
-    EXPECT_FALSE(dialog->isVisible());
+    QWidget* dialog = nullptr;
+    for (const char* end : {"Escape", "close", "Cancel"}) {
+        QWidget* opened = openAddStream();
+        ASSERT_TRUE(opened && opened->isVisible()) << end;
+        EXPECT_TRUE(!dialog || opened == dialog) << end; // the same window model each time
+        dialog = opened;
+        EXPECT_EQ(QApplication::activeModalWidget(), dialog) << end;
+        EXPECT_EQ(QApplication::focusWidget(), UiNorv::widget("AddStream", "streamtype")) << end;
+        if (end == std::string("Escape"))
+            press(Qt::Key_Escape);
+        else if (end == std::string("close"))
+            dialog->close();
+        else if (tabTo("Abort"))
+            press(Qt::Key_Return);
+        QTest::qWait(0);
+        EXPECT_FALSE(dialog->isVisible()) << end;
+    }
     EXPECT_EQ(m.streamlist.listCount(), 0);
-    EXPECT_EQ(openAddStream(), dialog);
-}
 
-TEST_F(AddStreamUi, EnterAddsTheRowOfTheChosenOptionBesideTheOthers)
-{
-    // Action: the percent option clicked twice, Enter; then 128000 typed, Enter.
+    // The percent option clicked twice stays chosen, in the model and the widget.
     openAddStream();
+    EXPECT_TRUE(button("AddStream", "Add")->isDefault());
     auto* percentOption = UiNorv::widget<QRadioButton>("AddStream", "tipodimensione(2)");
     platformClick(percentOption);
     platformClick(percentOption);
-    // Expected: the model keeps it selected, and so does the widget.
     EXPECT_TRUE(percentOption->isChecked());
     press(Qt::Key_Return);
     openAddStream();
     type(streamValue(), "*128000");
     press(Qt::Key_Return);
-
-    // Expected: a percent row and a bit/s row, shown as held and side by side.
+    EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(m.streampercentual.items(), (std::vector<std::string>{"100%", ""}));
     EXPECT_EQ(m.dimensiontype.items(), (std::vector<std::string>{"", "bit/s"}));
     expectMainShowsModel(m, "adding");
     expectSideBySide("adding through the dialog");
 }
 
-TEST_F(AddStreamUi, ASecondVideoIsRefusedInTheErrorWindowAboveTheDialog)
+// A second video, then a megabyte of digits: each refused in the error
+// window above the dialog, which stays open; the error window's button takes
+// the click although the dialog is modal.
+TEST_F(AddStreamUi, RefusalsShowAboveTheDialogWhichStays)
 {
-    // State: a video row. Action: Video picked again with the keys, Enter.
     m.appendStreamRow("Video", "100%", "", "");
     QWidget* dialog = openAddStream();
     pickType(Qt::Key_Up);
     press(Qt::Key_Return);
-
-    // Expected: refused above the dialog, which stays open; the error
-    // window's button takes the click although the dialog is modal.
     ASSERT_TRUE(UiNorv::window("Norv_error") && QTest::qWaitForWindowExposed(UiNorv::window("Norv_error")));
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(shownError(), "Numero massimo di flussi video consentiti: 1");
     EXPECT_TRUE(onTop(button("Norv_error", "Riprendi")));
     resume("AddStream");
     EXPECT_EQ(m.streamlist.listCount(), 1);
-}
 
-TEST_F(AddStreamUi, AMegabyteOfDigitsIsReportedAndTheDialogStays)
-{
-    openAddStream();
     pickType(Qt::Key_Down);
     paste(streamValue(), megabyteOf("1234567890"));
     press(Qt::Key_Return);
     EXPECT_EQ(shownError(), runTimeError("Overflow"));
-    EXPECT_TRUE(UiNorv::window("AddStream")->isVisible());
-}
-
-// Enter on the list and Ctrl+Enter in diskspace are the keys for their
-// double-clicks: the allocation, and the disk space the streams need.
-TEST_F(AddStreamUi, EnterOnTheListAndCtrlEnterInTheDiskSpaceActAsDoubleClicks)
-{
-    // State: disk space and length typed, a video at 100% and an audio stream.
-    type(QApplication::focusWidget(), "*734003200");
-    ASSERT_TRUE(tabTo("lenght"));
-    type(QApplication::focusWidget(), "*5400");
-    m.appendStreamRow("Video", "100%", "", "");
-    m.appendStreamRow("Audio", "", "128000", "bit/s");
-
-    ASSERT_TRUE(tabTo("streamlist"));
-    press(Qt::Key_Return);
-    // Expected: the video row holds a bitrate; the quality controls follow.
-    EXPECT_EQ(m.dimensiontype.item(0), "bit/s");
-    expectMainShowsModel(m, "Enter");
-    EXPECT_TRUE(field("videoquality")->isEnabled() && slider("videoqualitys")->isEnabled());
-
-    // Expected: the space the streams need, about the disk space again.
-    ASSERT_TRUE(tabTo("diskspace", Qt::ShiftModifier));
-    press(Qt::Key_Return, Qt::ControlModifier);
-    EXPECT_EQ(field("diskspace")->text(), "734003100");
+    EXPECT_TRUE(dialog->isVisible());
 }
 
 // A hundred streams: the video at 100% and 99 audio streams of 1000 bit/s,
@@ -219,31 +192,33 @@ TEST_F(StreamColumnsUi, DisplayOnlyColumnsTakeNoClickNoWheelNoFocus)
     }
 }
 
-TEST_F(StreamColumnsUi, PressingTheDiskSpaceColoursTheTypesWhileHeld)
+// The double-clicks and their keys: on a row (Enter on the list) the
+// allocation, on the disk space (Ctrl+Enter; a plain Enter does nothing) the
+// space the streams need.
+TEST_F(StreamColumnsUi, DoubleClicksAndTheirKeysActOnTheirFields)
 {
-    QTest::mousePress(field("diskspace"), Qt::LeftButton, {}, QPoint(4, 4));
-    EXPECT_EQ(types->palette().color(QPalette::Base), QColor(255, 127, 127));
-    QTest::mouseRelease(field("diskspace"), Qt::LeftButton, {}, QPoint(4, 4));
-    EXPECT_EQ(types->palette().color(QPalette::Base), QColor(Qt::white));
-}
-
-TEST_F(StreamColumnsUi, DoubleClickOnTheLastRowAllocatesOrReports)
-{
-    // Action: a disk space whose bits leave the double range. Expected: reported.
+    // A disk space whose bits leave the double range: reported.
     paste(field("diskspace"), "1E308");
     doubleClick(types->viewport(), rowCentre(types, 99));
     EXPECT_EQ(shownError(), runTimeError("Overflow"));
-
-    // Action: a disk space that computes, then a double-click on it.
-    // Expected: the video gets a bitrate, and the space the streams need is
-    // the disk space again.
     resume();
+
     paste(field("diskspace"), "100000000");
-    doubleClick(types->viewport(), rowCentre(types, 99));
+    ASSERT_TRUE(tabTo("streamlist"));
+    press(Qt::Key_Return);
     EXPECT_EQ(m.dimensiontype.item(0), "bit/s");
     expectMainShowsModel(m, "the allocation");
-    doubleClick(field("diskspace"));
-    EXPECT_EQ(field("diskspace")->text(), "100000000");
+
+    QLineEdit* disk = field("diskspace");
+    type(disk, "*5");
+    press(Qt::Key_Return);
+    EXPECT_EQ(disk->text(), "5");
+    QWindow* window = disk->window()->windowHandle();
+    QTest::mouseDClick(window, Qt::LeftButton, {}, window->mapFromGlobal(disk->mapToGlobal(QPoint(4, 4))));
+    EXPECT_EQ(disk->text(), "100000000");
+    type(disk, "*5");
+    press(Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(disk->text(), "100000000");
 }
 
 } // namespace
