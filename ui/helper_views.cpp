@@ -22,11 +22,18 @@ namespace {
 
 QRect at(int l, int t, int w, int h) { return Twips::rect(l, t, w, h); }
 
-// A text of several lines, wrapped within its place.
-QLabel* paragraph(QLabel* label)
+// A text of several lines, wrapped within its place, and present only while
+// it says something: a screen reader should not meet an empty label.
+QLabel* paragraph(QLabel* label, Label& model)
 {
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const auto show = [label = QPointer<QLabel>(label), &model] {
+        if (label && label->isHidden() != model.caption().empty())
+            label->setHidden(model.caption().empty());
+    };
+    show();
+    model.changed.subscribe(show);
     return label;
 }
 
@@ -61,7 +68,7 @@ DialogFrame* buildSizeHelper(planning::Norv_size& m)
     auto* unit = b.bind(m.sizeunit, w, at(2160, 480, 2040, 315));
     auto* label3 = b.bind(m.Label3, w, at(120, 900, 1920, 255));
     auto* margin = b.bind(m.margin, w, at(2160, 900, 2040, 285));
-    paragraph(b.bind(m.message, w, at(120, 1260, 4080, 735)));
+    paragraph(b.bind(m.message, w, at(120, 1260, 4080, 735)), m.message);
     auto* ok = b.bind(m.OK, w, at(1920, 2040, 1080, 315));
     auto* abort = b.bind(m.Abort, w, at(3120, 2040, 1080, 315));
     auto* names = new AccessibleNames(view);
@@ -84,7 +91,7 @@ DialogFrame* buildLengthHelper(planning::Norv_length& m)
     auto* unit = b.bind(m.lengthunit, w, at(2160, 480, 2040, 315));
     b.bind(m.Label3, w, at(120, 900, 1920, 255));
     b.bind(m.currentrate, w, at(2160, 900, 2040, 255));
-    paragraph(b.bind(m.message, w, at(120, 1260, 4080, 735)));
+    paragraph(b.bind(m.message, w, at(120, 1260, 4080, 735)), m.message);
     auto* ok = b.bind(m.OK, w, at(1920, 2040, 1080, 315));
     auto* abort = b.bind(m.Abort, w, at(3120, 2040, 1080, 315));
     auto* names = new AccessibleNames(view);
@@ -104,8 +111,8 @@ DialogFrame* buildRetryHelper(planning::Norv_retry& m)
     auto* value = b.bind(m.realsize, w, at(2640, 120, 2640, 285));
     auto* label2 = b.bind(m.Label2, w, at(120, 480, 2400, 255));
     auto* unit = b.bind(m.realunit, w, at(2640, 480, 2640, 315));
-    paragraph(b.bind(m.arithmetic, w, at(120, 900, 5160, 1455)));
-    paragraph(b.bind(m.message, w, at(120, 2415, 5160, 555)));
+    paragraph(b.bind(m.arithmetic, w, at(120, 900, 5160, 1455)), m.arithmetic);
+    paragraph(b.bind(m.message, w, at(120, 2415, 5160, 555)), m.message);
     auto* ok = b.bind(m.OK, w, at(3000, 3030, 1080, 315));
     auto* abort = b.bind(m.Abort, w, at(4200, 3030, 1080, 315));
     auto* names = new AccessibleNames(view);
