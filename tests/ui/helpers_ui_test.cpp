@@ -39,13 +39,16 @@ void choose(QMenu* menu, const char* entry)
     FAIL() << "no entry " << entry;
 }
 
-// The helper window shown, made the active one, its first field focused.
+// The helper window shown over the middle of the main window, made the
+// active one, its first field focused.
 QWidget* helper(const char* name, const char* first)
 {
     QWidget* window = UiNorv::window(name);
     EXPECT_TRUE(window && window->isVisible()) << name;
     if (!window || !window->isVisible())
         return nullptr;
+    const QPoint offset = window->geometry().center() - UiNorv::window("Norv_main")->geometry().center();
+    EXPECT_LE(offset.manhattanLength(), 2) << name << " is off centre by " << offset.x() << ", " << offset.y();
     activate(window);
     EXPECT_EQ(QApplication::focusWidget(), UiNorv::widget(name, first)) << name << " opens elsewhere";
     return window;
