@@ -18,15 +18,6 @@
 
 namespace norv {
 
-namespace {
-
-Language shownLanguage(const Application& app)
-{
-    return settings::italian(app.settings()) ? Language::Italian : Language::English;
-}
-
-} // namespace
-
 void Norv_main::connectHelpers()
 {
     sizehelper.Click = [this] { sizehelper_Click(); };
@@ -57,7 +48,7 @@ void Norv_main::copyplan_Click() { application().clipboard().setText(planning::p
 // lines: the error window says why, and the clipboard keeps what it held.
 void Norv_main::copycommands_Click()
 {
-    const Language language = shownLanguage(application());
+    const Language language = settings::shownLanguage(application().settings());
     const auto commands = planning::encoderCommands(planSnapshot(), language, application().numbers().locale());
     if (commands)
         application().clipboard().setText(*commands);
@@ -74,7 +65,7 @@ planning::PlanSnapshot Norv_main::planSnapshot() const
     p.framerate = {Label9.caption(), framerate.text()};
     p.container = {Label3.caption(), containerselector.text()};
     // The Options window may be closed: its caption comes from the table.
-    p.overhead = {captionOf("Norv_option", "overhead", shownLanguage(app)), {}};
+    p.overhead = {captionOf("Norv_option", "overhead", settings::shownLanguage(app.settings())), {}};
     p.overheadOn = settings::overheadOn(app.settings());
     p.proportions = {Label4.caption(), prop1.text(), prop2.text()};
     p.multiples = {Label5.caption(), xdivisible.text(), ydivisible.text()};

@@ -15,7 +15,7 @@ HelperWindow::HelperWindow(Application& app, std::string name, std::string capti
 
 Language HelperWindow::language() const
 {
-    return settings::italian(application().settings()) ? Language::Italian : Language::English;
+    return settings::shownLanguage(application().settings());
 }
 
 void HelperWindow::Form_Load() { applyCaptions(*this, language()); }
