@@ -3,6 +3,7 @@
 
 #include "common/application.h"
 #include "common/list_box.h"
+#include "common/menu_item.h"
 #include "common/numbers.h"
 #include "common/option_button.h"
 #include "common/slider.h"
@@ -99,7 +100,7 @@ Action decode(Kind kind, Reader& in)
 bool focusable(const Control& c)
 {
     return c.enabled() && !dynamic_cast<const Label*>(&c) && !dynamic_cast<const Frame*>(&c) &&
-           !dynamic_cast<const Decoration*>(&c);
+           !dynamic_cast<const Decoration*>(&c) && !dynamic_cast<const MenuItem*>(&c);
 }
 
 void perform(const Action& a, Control& control)
@@ -132,6 +133,8 @@ void perform(const Action& a, Control& control)
             option->userClick();
         else if (auto* check = dynamic_cast<CheckBox*>(&control))
             check->userClick();
+        else if (auto* entry = dynamic_cast<MenuItem*>(&control))
+            entry->userClick();
         break;
     case DblClick:
         if (box)

@@ -30,8 +30,9 @@ void choose(QMenu* menu, const char* entry)
         if (action->objectName() == QLatin1String(entry)) {
             QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
             // A submenu opens after the style's short delay.
-            if (action->menu())
+            if (action->menu()) {
                 EXPECT_TRUE(QTest::qWaitFor([action] { return action->menu()->isVisible(); }, 2000));
+            }
             QTest::qWait(0);
             return;
         }
