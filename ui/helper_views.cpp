@@ -22,12 +22,10 @@ namespace {
 
 QRect at(int l, int t, int w, int h) { return Twips::rect(l, t, w, h); }
 
-// A text of several lines, wrapped within its place, and present only while
-// it says something: a screen reader should not meet an empty label.
-QLabel* paragraph(QLabel* label, Label& model)
+// A label present only while it says something: a screen reader should not
+// meet an empty, nameless one.
+QLabel* shownWhileSet(QLabel* label, Label& model)
 {
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     const auto show = [label = QPointer<QLabel>(label), &model] {
         if (label && label->isHidden() != model.caption().empty())
             label->setHidden(model.caption().empty());
@@ -35,6 +33,14 @@ QLabel* paragraph(QLabel* label, Label& model)
     show();
     model.changed.subscribe(show);
     return label;
+}
+
+// A text of several lines, wrapped within its place.
+QLabel* paragraph(QLabel* label, Label& model)
+{
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return shownWhileSet(label, model);
 }
 
 // The buttons, the tab order, and the refusal read out with the window, as
@@ -90,7 +96,7 @@ DialogFrame* buildLengthHelper(planning::Norv_length& m)
     auto* label2 = b.bind(m.Label2, w, at(120, 480, 1920, 255));
     auto* unit = b.bind(m.lengthunit, w, at(2160, 480, 2040, 315));
     b.bind(m.Label3, w, at(120, 900, 1920, 255));
-    b.bind(m.currentrate, w, at(2160, 900, 2040, 255));
+    shownWhileSet(b.bind(m.currentrate, w, at(2160, 900, 2040, 255)), m.currentrate); // no rate typed yet
     paragraph(b.bind(m.message, w, at(120, 1260, 4080, 735)), m.message);
     auto* ok = b.bind(m.OK, w, at(1920, 2040, 1080, 315));
     auto* abort = b.bind(m.Abort, w, at(3120, 2040, 1080, 315));
