@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "clipboard.h"
 #include "event.h"
 #include "numbers.h"
 #include "run_time_error.h"
@@ -31,6 +32,9 @@ public:
 
     SettingsStore& settings() const { return m_settings; }
     const Numbers& numbers() const { return m_numbers; }
+    // The clipboard: a private one until the desktop hands in its own.
+    Clipboard& clipboard() const { return *m_clipboard; }
+    void useClipboard(Clipboard& clipboard) { m_clipboard = &clipboard; }
 
     // Windows are known by name: whoever names one needs no sight of its
     // class. The program registers how each is made before the first is.
@@ -105,6 +109,8 @@ private:
 
     SettingsStore& m_settings;
     Numbers m_numbers;
+    MemoryClipboard m_ownClipboard;
+    Clipboard* m_clipboard = &m_ownClipboard;
     std::map<std::string, WindowFactory, std::less<>> m_factories;
     std::vector<std::unique_ptr<Window>> m_windows;
     // Closed windows live until the event that closed them has returned:

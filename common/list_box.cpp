@@ -81,6 +81,16 @@ void ComboBox::addItem(std::string text, int index)
     notifyView();
 }
 
+void ComboBox::userSelect(int index)
+{
+    user([this, index] {
+        if (!enabled() || index < 0 || index >= listCount() || index == m_listIndex)
+            return;
+        setListIndex(index);
+        raise(Click);
+    });
+}
+
 std::string ComboBox::text() const
 {
     return m_listIndex < 0 ? std::string() : m_items[std::size_t(m_listIndex)];

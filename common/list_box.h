@@ -56,12 +56,10 @@ public:
     void addItem(std::string text, int index);
     // The selected entry's text, "" when none is selected.
     std::string text() const;
-    // The user picks an entry; a drop-down offers no way to pick none.
-    void userSelect(int index)
-    {
-        if (index >= 0)
-            ItemList::userSelect(index);
-    }
+    // The user picks an entry (a drop-down offers no way to pick none);
+    // Click runs when the selection changes.
+    void userSelect(int index);
+    Handler Click;
 };
 
 } // namespace norv

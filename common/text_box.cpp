@@ -22,10 +22,13 @@ void TextBox::setText(std::string text)
 
 void TextBox::userEdit(std::string text)
 {
-    user([this, &text] {
-        if (enabled())
-            setText(std::move(text));
-    });
+    user([this, &text] { typeIn(std::move(text)); });
+}
+
+void TextBox::typeIn(std::string text)
+{
+    if (enabled())
+        setText(std::move(text));
 }
 
 void TextBox::userDblClick() { userEvent(DblClick); }

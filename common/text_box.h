@@ -21,6 +21,10 @@ public:
 
     // The user's edits, each through the event boundary.
     void userEdit(std::string text);
+    // What a user's edit does, for an action already inside the boundary (a
+    // helper window's button, a menu entry): only an enabled field takes
+    // the text, and Change runs when it differs.
+    void typeIn(std::string text);
     void userDblClick();
     void userMouseDown();
     void userMouseUp();

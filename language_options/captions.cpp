@@ -135,9 +135,10 @@ std::span<const LanguageText> captions() { return kTexts; }
 
 const char* captionOf(std::string_view window, std::string_view control, Language language)
 {
-    for (const LanguageText& t : kTexts)
-        if (t.window == window && t.control == control && t.kind != Entry)
-            return t.in(language);
+    for (const auto table : {captions(), helperCaptions()})
+        for (const LanguageText& t : table)
+            if (t.window == window && t.control == control && t.kind != Entry)
+                return t.in(language);
     throw std::logic_error("no text for " + std::string(window) + " " + std::string(control));
 }
 
@@ -149,9 +150,10 @@ const char* partWord(InputPart part, Language language)
 void applyCaptions(Window& window, Language language)
 {
     Writer writer(window, language);
-    for (const LanguageText& t : kTexts)
-        if (t.window == window.name())
-            writer.write(t);
+    for (const auto table : {captions(), helperCaptions()})
+        for (const LanguageText& t : table)
+            if (t.window == window.name())
+                writer.write(t);
 }
 
 void applyLanguage(Application& app, Language language)
@@ -159,6 +161,9 @@ void applyLanguage(Application& app, Language language)
     Writer writer(app, language);
     for (const LanguageText& t : kTexts)
         writer.write(t);
+    for (const LanguageText& t : helperCaptions())
+        if (app.find(t.window))
+            writer.write(t);
 }
 
 } // namespace norv

@@ -29,6 +29,11 @@ struct LanguageText {
 // the same in both languages.
 std::span<const LanguageText> captions();
 
+// The texts of the planning helpers, written after those: their entries in
+// the main window's context menus, and their windows, each only while it
+// exists (a helper window gets its texts when it is made).
+std::span<const LanguageText> helperCaptions();
+
 // The text of one control (its caption, or tool-tip where that is what
 // follows the language) or, for control "", the window's title.
 const char* captionOf(std::string_view window, std::string_view control, Language language);
@@ -40,8 +45,9 @@ enum class InputPart { Width, Height, Slider, Codec, Percent, Size, Unit };
 const char* partWord(InputPart part, Language language);
 
 // Writes every text of the table in one language, into each window named
-// (creating it, hidden, where it does not exist yet); the drop-down lists
-// are emptied and filled again.
+// (creating it, hidden, where it does not exist yet), then the helpers'
+// texts into the windows that exist; the drop-down lists are emptied and
+// filled again.
 void applyLanguage(Application& app, Language language);
 
 class Window;

@@ -19,7 +19,7 @@ Norv_error::Norv_error(Application& app) : Window(app, std::string(kName), "Norv
 
 void Norv_error::Form_Load()
 {
-    applyCaptions(*this, settings::italian(application().settings()) ? Language::Italian : Language::English);
+    applyCaptions(*this, settings::shownLanguage(application().settings()));
 }
 
 void Norv_error::showMessage(const std::string& message)

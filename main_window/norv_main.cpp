@@ -3,11 +3,13 @@
 
 #include "common/application.h"
 #include "language_options/norv_error.h"
+#include "planning/frame_rates.h"
 
 namespace norv {
 
 Norv_main::Norv_main(Application& app)
     : Window(app, std::string(kName), "Norv2"),
+      rates(*this, "rates", planning::frameRateLabels(app.numbers().locale())),
       m_geometry(app.numbers(), m_calculation,
                  {fwidth, fheight, fwidths, fheights, prop1, prop2, xdivisible, ydivisible, framerate,
                   videoquality, videoqualitys, properror, hasfocus, maxwidth, maxheight}),
@@ -32,6 +34,7 @@ Norv_main::Norv_main(Application& app)
     connectTopFields();
     connectGeometry();
     connectStreams();
+    connectHelpers();
 }
 
 void Norv_main::connectTopFields()

@@ -9,10 +9,12 @@
 #include "common/focus_code.h"
 #include "common/list_box.h"
 #include "common/maybe_number.h"
+#include "common/menu_item.h"
 #include "common/slider.h"
 #include "common/text_box.h"
 #include "common/window.h"
 #include "geometry/frame_geometry.h"
+#include "planning/plan_text.h"
 #include "streams/add_stream.h"
 #include "streams/stream_list.h"
 
@@ -76,6 +78,17 @@ public:
     Label Label9{*this, "Label9", "FPS"};                // framerate
     Label Label10{*this, "Label10", "Altezza"};          // fheight, fheights
     Label Label11{*this, "Label11", "Errore proporzioni"}; // properror
+
+    // The planning helpers: entries of the context menus of `diskspace`,
+    // `lenght`, `framerate` and the stream list. A shortcut chooses an entry
+    // without opening its menu.
+    MenuItem sizehelper{*this, "sizehelper", "Dimensione in unit\u00E0 o disco\u2026", "Ctrl+Shift+S"};
+    MenuItem lengthhelper{*this, "lengthhelper", "Lunghezza in h:mm:ss o fotogrammi\u2026", "Ctrl+Shift+L"};
+    MenuItem commonrates{*this, "commonrates", "Frequenze comuni"}; // the submenu of the rates
+    MenuArray rates;                                             // the common frame rates, exact
+    MenuItem secondtry{*this, "secondtry", "Secondo tentativo\u2026", "Ctrl+Shift+T"};
+    MenuItem copyplan{*this, "copyplan", "Copia il piano come testo", "Ctrl+Shift+C"};
+    MenuItem copycommands{*this, "copycommands", "Copia le righe di comando di ffmpeg", "Ctrl+Shift+E"};
 
     // Public variables.
     std::int32_t hasfocus = 0; // which geometry or quality input has the focus (FocusCode)
@@ -146,10 +159,21 @@ public:
     // What the Add Stream dialog works on in this window.
     AddStreamLinks addStreamLinks();
 
+    // The planning helpers: each value they give is typed into a field.
+    void sizehelper_Click();
+    void lengthhelper_Click();
+    void rates_Click(int index);
+    void secondtry_Click();
+    void copyplan_Click();
+    void copycommands_Click();
+    // The window as the plan's text shows it, in the language shown.
+    planning::PlanSnapshot planSnapshot() const;
+
 private:
     void connectTopFields();
     void connectGeometry();
     void connectStreams();
+    void connectHelpers();
     void fillContainerList();
     void writeStartTexts();
     void setSliders();

@@ -5,7 +5,7 @@ namespace norv {
 
 class Application;
 
-// Tells the program how each of its five windows is made, so that any code
+// Tells the program how each of its windows is made, so that any code
 // can reach a window by its name.
 void RegisterWindows(Application& app);
 

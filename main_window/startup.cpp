@@ -6,6 +6,9 @@
 #include "language_options/norv_error.h"
 #include "language_options/norv_option.h"
 #include "language_options/settings.h"
+#include "planning/norv_length.h"
+#include "planning/norv_retry.h"
+#include "planning/norv_size.h"
 #include "streams/add_stream.h"
 
 namespace norv {
@@ -93,6 +96,10 @@ void Norv_main::Form_Unload()
     application().unload<AboutForm>();
     application().unload<Norv_error>();
     application().unload<Norv_option>();
+    // The helpers too: no window may outlive the main one, or Norv would not end.
+    application().unload<planning::Norv_size>();
+    application().unload<planning::Norv_length>();
+    application().unload<planning::Norv_retry>();
 }
 
 } // namespace norv

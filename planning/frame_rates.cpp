@@ -17,4 +17,12 @@ std::string frameRateLabel(FrameRate rate, const NumberLocale& locale)
     return shown + " (" + std::to_string(rate.numerator) + "/" + std::to_string(rate.denominator) + ")";
 }
 
+std::vector<std::string> frameRateLabels(const NumberLocale& locale)
+{
+    std::vector<std::string> labels;
+    for (const FrameRate rate : kFrameRates)
+        labels.push_back(frameRateLabel(rate, locale));
+    return labels;
+}
+
 } // namespace norv::planning

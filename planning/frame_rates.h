@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace norv::planning {
 
@@ -27,5 +28,7 @@ std::string frameRateText(FrameRate rate, const NumberLocale& locale);
 
 // The menu entry: "25", or "23.976 (24000/1001)" in the user's notation.
 std::string frameRateLabel(FrameRate rate, const NumberLocale& locale);
+// Those of kFrameRates, in its order.
+std::vector<std::string> frameRateLabels(const NumberLocale& locale);
 
 } // namespace norv::planning

@@ -44,7 +44,8 @@ enum class Disc { Cd650, Cd700, DvdSingleLayer, DvdDualLayer, Bd25, Bd50 };
 // - BD 25 and 50 GB, BD-R and BD-RE alike: 12219392 and 24438784 sectors.
 // The file system takes a little of that, and a BD formatted with spare
 // areas for defect management takes some hundreds of MiB more: those are
-// what the safety margin is for. Their names: discLabel (wording.h).
+// what the safety margin is for. Their names are the captions of the
+// size helper's list (language_options).
 struct DiscInfo {
     Disc disc;
     double bytes;

@@ -34,16 +34,6 @@ const std::array<Row, 7> kWords = {{
      "Replace INPUT and OUTPUT with the file names."},
 }};
 
-// In the order of Disc.
-const std::array<Row, 6> kDiscLabels = {{
-    {"CD 650 MB", "CD 650 MB"},
-    {"CD 700 MB", "CD 700 MB"},
-    {"DVD singolo strato", "DVD single layer"},
-    {"DVD doppio strato", "DVD dual layer"},
-    {"BD 25 GB", "BD 25 GB"},
-    {"BD 50 GB", "BD 50 GB"},
-}};
-
 // In the order of InputError.
 const std::array<Row, 14> kMessages = {{
     {"Scrivi un valore.", "Type a value."},
@@ -75,11 +65,6 @@ const std::array<Row, 14> kMessages = {{
 const std::string& words(Wording wording, Language language)
 {
     return kWords.at(std::size_t(wording)).in(language);
-}
-
-const std::string& discLabel(Disc disc, Language language)
-{
-    return kDiscLabels.at(std::size_t(disc)).in(language);
 }
 
 const std::string& message(InputError error, Language language)

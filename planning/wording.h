@@ -2,15 +2,14 @@
 #pragma once
 
 #include "result.h"
-#include "sizes.h"
+
+#include "language_options/captions.h"
 
 #include <string>
 
 namespace norv::planning {
 
-// The language of the words the helpers write: the index of the language
-// option in the Options window.
-enum class Language { Italian = 0, English = 1 };
+using norv::Language;
 
 // The few words of the helpers' own texts, one row per text in both languages.
 enum class Wording {
@@ -24,9 +23,6 @@ enum class Wording {
 };
 
 const std::string& words(Wording wording, Language language);
-
-// The disc's name for a menu entry.
-const std::string& discLabel(Disc disc, Language language);
 
 // A clear message for the helper's window.
 const std::string& message(InputError error, Language language);

@@ -71,10 +71,10 @@ int plan(char** argv)
         std::cerr << "Norv raised: " << app.err()->description() << "\n";
         return 1;
     }
-    const auto commands = planning::encoderCommands(snapshot(m, options), planning::Language::English,
+    const auto commands = planning::encoderCommands(snapshot(m, options), Language::English,
                                                     app.numbers().locale());
     if (!commands) {
-        std::cerr << planning::message(commands.error(), planning::Language::English) << "\n";
+        std::cerr << planning::message(commands.error(), Language::English) << "\n";
         return 1;
     }
     std::cout << *commands;
@@ -85,10 +85,10 @@ int secondTry(char** argv)
 {
     const auto attempt = planning::secondTry(argv[2], std::atoll(argv[3]), NumberLocale::point());
     if (!attempt) {
-        std::cerr << planning::message(attempt.error(), planning::Language::English) << "\n";
+        std::cerr << planning::message(attempt.error(), Language::English) << "\n";
         return 1;
     }
-    std::cerr << planning::secondTryText(*attempt, planning::Language::English, NumberLocale::point());
+    std::cerr << planning::secondTryText(*attempt, Language::English, NumberLocale::point());
     std::cout << attempt->target << "\n";
     return 0;
 }

@@ -41,7 +41,7 @@ keys() { xdotool windowfocus --sync "$1"; shift; xdotool key --delay 30 "$@"; sl
 typed() { xdotool windowfocus --sync "$1"; xdotool key ctrl+a; xdotool type --delay 20 "$2"; sleep 0.3; }
 shot() { sleep 0.3; import -window "$1" "$out/$2-$lang.png"; echo "$out/$2-$lang.png"; }
 
-run() { # lang stored-language locale dialog-title options-title error-title
+run() { # lang stored-language locale dialog-title options-title error-title size-title length-title retry-title
     lang=$1
     config=$(mktemp -d)
     mkdir -p "$config/Norv"
@@ -73,6 +73,24 @@ run() { # lang stored-language locale dialog-title options-title error-title
     typed "$main" 500
     shot "$main" main-plan
 
+    # The planning helpers, each by its shortcut, shown filled in and then
+    # cancelled: a size in MB, a clock reading, a file 2 % over the plan.
+    keys "$main" ctrl+shift+s
+    helper=$(window "^$7\$")
+    typed "$helper" 700
+    shot "$helper" size-helper
+    keys "$helper" Escape
+    keys "$main" ctrl+shift+l
+    helper=$(window "^$8\$")
+    typed "$helper" 1:30:00
+    shot "$helper" length-helper
+    keys "$helper" Escape
+    keys "$main" ctrl+shift+t
+    helper=$(window "^$9\$")
+    typed "$helper" 748683264
+    shot "$helper" second-try
+    keys "$helper" Escape
+
     click "$main" 120 2760 1335 255
     shot "$(window "^$5\$")" options
 
@@ -88,5 +106,7 @@ run() { # lang stored-language locale dialog-title options-title error-title
     rm -rf "$config"
 }
 
-run en English en_US.UTF-8 'Add Stream' 'Options' 'Norv error'
-run it Italiano it_IT.UTF-8 'Aggiungi Stream' 'Opzioni' 'Norv errore'
+run en English en_US.UTF-8 'Add Stream' 'Options' 'Norv error' 'Diskspace in units or discs' \
+    'Length in h:mm:ss or frames' 'Second try'
+run it Italiano it_IT.UTF-8 'Aggiungi Stream' 'Opzioni' 'Norv errore' 'Spazio su disco in unità o dischi' \
+    'Lunghezza in h:mm:ss o fotogrammi' 'Secondo tentativo'

@@ -3,11 +3,13 @@
 
 #include "common/application.h"
 #include "common/list_box.h"
+#include "common/menu_item.h"
 #include "common/option_button.h"
 #include "common/slider.h"
 #include "common/text_box.h"
 #include "common/window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -423,6 +425,34 @@ QGroupBox* Binder::bind(Frame& frame, QWidget* parent, QRect rect)
         syncCommon(widget, frame, {});
     });
     return widget;
+}
+
+QAction* Binder::bind(MenuItem& item, QWidget* owner)
+{
+    auto* action = new QAction(owner);
+    action->setObjectName(q(item.name()));
+    if (!item.shortcut().empty()) {
+        action->setShortcut(QKeySequence(q(item.shortcut()), QKeySequence::PortableText));
+        action->setShortcutVisibleInContextMenu(true);
+        owner->addAction(action);
+    }
+    const auto sync = [action, &item] {
+        if (action->text() != q(item.caption()))
+            action->setText(q(item.caption()));
+        if (action->isEnabled() != item.enabled())
+            action->setEnabled(item.enabled());
+    };
+    sync();
+    std::weak_ptr<bool> alive = m_alive;
+    item.changed.subscribe([alive, sync] {
+        if (!alive.expired())
+            sync();
+    });
+    connect(action, &QAction::triggered, this, [this, &item] {
+        if (m_model)
+            item.userClick();
+    });
+    return action;
 }
 
 // The keyboard's way to what a double-click does: Enter on a list, Ctrl+Enter

@@ -10,6 +10,7 @@
 #include <unordered_map>
 #include <vector>
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -30,6 +31,7 @@ class Control;
 class Frame;
 class Label;
 class ListBox;
+class MenuItem;
 class OptionButton;
 class Slider;
 class TextBox;
@@ -56,6 +58,9 @@ public:
     QRadioButton* bind(OptionButton& option, QWidget* parent, QRect rect);
     QCheckBox* bind(CheckBox& check, QWidget* parent, QRect rect);
     QGroupBox* bind(Frame& frame, QWidget* parent, QRect rect);
+    // A menu entry, owned by owner; an entry with a shortcut is also one of
+    // owner's actions, so that its key works wherever the focus is in the window.
+    QAction* bind(MenuItem& item, QWidget* owner);
 
     Window* model() const { return m_model; }
     Control* controlOf(const QWidget* widget) const;

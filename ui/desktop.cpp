@@ -11,6 +11,9 @@
 #include "language_options/norv_error.h"
 #include "language_options/norv_option.h"
 #include "main_window/norv_main.h"
+#include "planning/norv_length.h"
+#include "planning/norv_retry.h"
+#include "planning/norv_size.h"
 #include "streams/add_stream.h"
 
 #include <QApplication>
@@ -57,6 +60,12 @@ void Desktop::create(Window& window)
         view = asView(buildAboutWindow(*about));
     else if (auto* dialog = dynamic_cast<AddStream*>(&window))
         view = asView(buildAddStreamDialog(*dialog));
+    else if (auto* size = dynamic_cast<planning::Norv_size*>(&window))
+        view = asView(buildSizeHelper(*size));
+    else if (auto* length = dynamic_cast<planning::Norv_length*>(&window))
+        view = asView(buildLengthHelper(*length));
+    else if (auto* retry = dynamic_cast<planning::Norv_retry*>(&window))
+        view = asView(buildRetryHelper(*retry));
     else
         return;
     m_views[&window] = view;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "accessible_names.h"
+#include "helper_menus.h"
 #include "logo.h"
 #include "results_display.h"
 #include "twips.h"
@@ -77,6 +78,7 @@ ViewFrame* buildMainWindow(Norv_main& m)
     auto* unit = b.bind(m.dimensiontype, w, at(5880, 360, 495, 1230));
     alignColumns(streamlist, {codec, percent, size, unit});
     announceRows(streamlist, m);
+    addHelperMenus(view, b, m, diskspace, lenght, framerate, streamlist);
 
     b.bind(m.Label6, w, at(2880, 1680, 1215, 255));
     auto* fwidth = b.bind(m.fwidth, w, at(5040, 1680, 1335, 285));

@@ -25,6 +25,6 @@ void configureApplication()
     installAccessibleRoles();
 }
 
-Session::Session() : app(store, systemNumberLocale()), desktop(app) {}
+Session::Session() : app(store, systemNumberLocale()), desktop(app) { app.useClipboard(clipboard); }
 
 } // namespace norv::ui

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "desktop.h"
+#include "qt_clipboard.h"
 #include "qt_settings_store.h"
 
 #include "common/application.h"
@@ -12,12 +13,13 @@ namespace norv::ui {
 // the settings and the desktop, its window icon, and the design's scale.
 void configureApplication();
 
-// Norv on the desktop: the per-user store, the program in the user's number
-// notation, and the views of its windows.
+// Norv on the desktop: the per-user store, the clipboard, the program in the
+// user's number notation, and the views of its windows.
 class Session {
 public:
     Session();
     QtSettingsStore store;
+    QtClipboard clipboard;
     Application app;
     Desktop desktop;
 };

@@ -42,6 +42,8 @@ SHOWN = {
         "about": [("dialog", "About Norv"), ("image", "Norv"), ("label", "2.0 build 33")],
         "error": [("alert", "Norv error"), ("push button", "Close"), ("push button", "Continue"),
                   ("push button", "Abort"), ("panel", "Error description")],
+        "size": [("dialog", "Diskspace in units or discs"), ("text", "Size"), ("text", "Safety margin (%)"),
+                 ("push button", "OK"), ("push button", "Cancel"), ("label", "Unit or disc")],
     },
     "Italiano": {
         "main": [("text", "Spazio su disco"), ("text", "Lunghezza"), ("text", "FPS"),
@@ -59,12 +61,16 @@ SHOWN = {
         "about": [("dialog", "About Norv"), ("image", "Norv"), ("label", "2.0 build 33")],
         "error": [("alert", "Norv errore"), ("push button", "Termina"), ("push button", "Riprendi"),
                   ("push button", "Annulla"), ("panel", "Descrizione errore")],
+        "size": [("dialog", "Spazio su disco in unit\u00e0 o dischi"), ("text", "Dimensione"),
+                 ("text", "Margine di sicurezza (%)"), ("push button", "OK"), ("push button", "Annulla"),
+                 ("label", "Unit\u00e0 o disco")],
     },
 }
 # Roles a user meets and must hear named.
 NAMED_ROLES = {"push button", "text", "slider", "combo box", "list", "radio button", "check box", "image",
                "label", "panel", "dialog", "frame", "alert"}
 REFUSED = "Numero massimo di flussi video consentiti: 1"
+NOT_A_NUMBER = {"English": "This is not a number in your notation.", "Italiano": "Questo non è un numero nella tua notazione."}
 
 failures = []
 
@@ -177,7 +183,9 @@ def expect_window(window, part, language):
         role = n.getRoleName()
         inside_combo = any(a is not None and a.getRoleName() == "combo box" for a in (n.parent, n.parent.parent
                                                                                     if n.parent else None))
-        if role in NAMED_ROLES and not inside_combo:
+        # A hidden control (an empty message) is not read out.
+        showing = n.getState().contains(pyatspi.STATE_SHOWING) or n is window
+        if role in NAMED_ROLES and not inside_combo and showing:
             check(bool(n.name) or bool(labelled_by(n)), "%s: a %s without a name" % (part, role))
         check(role not in ("filler", "unknown") or n.childCount == 0 or n is not window,
               "%s: the window is a %s" % (part, role))
@@ -238,6 +246,24 @@ def walk(norv, language, config):
         row = find(streams, "list item", None)
         check(row is not None and re.fullmatch(r"Video 100% [1-9][0-9]* bit/s", row.name or "") is not None,
               "the video row read whole with its bitrate: %r" % (row.name if row else None))
+
+        # The size helper by its shortcut: opened on its number, a refusal
+        # described on the window, then 700 (MB) typed into the disk space.
+        keys("ctrl+shift+s")
+        size = find(app, "dialog", words["size"][0][1])
+        expect_window(size, "size", language)
+        check(size is not None and wait_for(lambda: focused(find(size, "text", words["size"][1][1]))),
+              "the size helper opens on its number")
+        typed("x")
+        keys("Return")
+        check(size is not None and wait_for(lambda: size.description == NOT_A_NUMBER[language]),
+              "the refusal described: %r" % (size.description if size else None))
+        keys("BackSpace")
+        typed("700")
+        keys("Return")
+        diskspace = find(main_window, "text", words["main"][0][1]).queryText()
+        check(wait_for(lambda: diskspace.getText(0, -1) == "700000000"),
+              "700 MB in the disk space: %r" % diskspace.getText(0, -1))
 
         press(find(main_window, "push button", words["options"][0][1]))
         expect_window(find(app, "dialog", words["options"][0][1]), "options", language)

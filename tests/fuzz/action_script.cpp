@@ -3,6 +3,7 @@
 
 #include "common/application.h"
 #include "common/list_box.h"
+#include "common/menu_item.h"
 #include "common/numbers.h"
 #include "common/option_button.h"
 #include "common/slider.h"
@@ -99,7 +100,7 @@ Action decode(Kind kind, Reader& in)
 bool focusable(const Control& c)
 {
     return c.enabled() && !dynamic_cast<const Label*>(&c) && !dynamic_cast<const Frame*>(&c) &&
-           !dynamic_cast<const Decoration*>(&c);
+           !dynamic_cast<const Decoration*>(&c) && !dynamic_cast<const MenuItem*>(&c);
 }
 
 // Calls f with the control as the first of the kinds C it is; nothing when none.
@@ -130,7 +131,7 @@ void perform(const Action& a, Control& control)
         if (focusable(control))
             control.userFocus();
         return;
-    case Click: return as<Button, OptionButton, CheckBox>(control, [](auto& c) { c.userClick(); });
+    case Click: return as<Button, OptionButton, CheckBox, MenuItem>(control, [](auto& c) { c.userClick(); });
     case DblClick: return as<TextBox, ListBox>(control, [](auto& c) { c.userDblClick(); });
     case MouseDown: return as<TextBox, ListBox>(control, [](auto& c) { c.userMouseDown(); });
     case MouseUp: return as<TextBox, ListBox>(control, [](auto& c) { c.userMouseUp(); });

@@ -7,6 +7,7 @@
 #include "main_window/norv_main.h"
 #include "main_window/program.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -184,6 +185,13 @@ inline void expectMainShowsModel(const Norv_main& m, const char* after)
             for (int i = 0; i < column(name)->count(); ++i)
                 shown << column(name)->item(i)->text();
             EXPECT_EQ(shown, texts(list->items())) << name << " after " << after;
+        }
+        if (const auto* item = dynamic_cast<const MenuItem*>(control)) {
+            const auto* action = UiNorv::window("Norv_main")->findChild<QAction*>(QLatin1String(name));
+            ASSERT_TRUE(action) << name;
+            EXPECT_EQ(std::tuple(action->text().toStdString(), action->isEnabled()),
+                      std::tuple(item->caption(), item->enabled())) << name << " after " << after;
+            continue;
         }
         EXPECT_EQ(UiNorv::widget("Norv_main", name)->isEnabled(), control->enabled()) << name << " after " << after;
     }
