@@ -146,6 +146,10 @@ public:
     // What the Add Stream dialog works on in this window.
     AddStreamLinks addStreamLinks();
 
+    // Marks the rows and the quality figure that cannot be encoded, in the
+    // language shown (plan_warnings.h); the program runs it after each event.
+    void refreshWarnings();
+
 private:
     void connectTopFields();
     void connectGeometry();
