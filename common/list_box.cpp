@@ -78,11 +78,11 @@ const std::string& ListBox::itemWarning(int index) const
     return index >= 0 && std::size_t(index) < m_warnings.size() ? m_warnings[std::size_t(index)] : none;
 }
 
-void ListBox::setItemWarnings(std::vector<std::string> warnings)
+void ListBox::setItemWarnings(const std::vector<std::string>& warnings)
 {
     if (m_warnings == warnings)
-        return;
-    m_warnings = std::move(warnings);
+        return; // after most events: nothing copied, nothing redrawn
+    m_warnings = warnings;
     notifyView();
 }
 

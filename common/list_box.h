@@ -42,7 +42,7 @@ public:
     // Per row, why it cannot be encoded ("" where it can, and beyond the
     // rows given): view state, set without raising any event.
     const std::string& itemWarning(int index) const;
-    void setItemWarnings(std::vector<std::string> warnings);
+    void setItemWarnings(const std::vector<std::string>& warnings);
 
     Handler DblClick;
     Handler MouseDown;

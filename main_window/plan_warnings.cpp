@@ -8,7 +8,10 @@
 #include "language_options/captions.h"
 #include "language_options/settings.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <string_view>
 #include <initializer_list>
 
 namespace norv {
@@ -21,6 +24,38 @@ using Quality = PlanFindings::Quality;
 // Whole numbers of bytes stay exact in a double up to here.
 constexpr double kLargestWhole = 9007199254740992.0;
 
+// The marks are read after every event, mostly over plain whole numbers: a
+// text of at most 15 digits (a sign before them, a "%" after them) is a
+// whole number that every reading and the refresh cycle's rewriting leave
+// exactly as it is, so it is read directly. Any other text takes the long way.
+bool isWhole(std::string_view text)
+{
+    if (!text.empty() && text.front() == '-')
+        text.remove_prefix(1);
+    if (!text.empty() && text.back() == '%')
+        text.remove_suffix(1);
+    return !text.empty() && text.size() <= 15 &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+double whole(std::string_view text)
+{
+    const bool negative = text.front() == '-';
+    std::uint64_t value = 0;
+    for (const char c : text)
+        if (c >= '0' && c <= '9')
+            value = value * 10 + std::uint64_t(c - '0');
+    return negative ? -double(value) : double(value);
+}
+
+// A text that begins with a digit other than 0 and has no exponent reads as
+// 1 or more, however it is read: most texts are known positive at a glance.
+bool atLeastOne(std::string_view text)
+{
+    return !text.empty() && text[0] >= '1' && text[0] <= '9' &&
+           std::none_of(text.begin(), text.end(), [](char c) { return c == 'e' || c == 'E'; });
+}
+
 // The window's texts as the refresh cycle would leave the fields and as
 // every reader takes the cells; the list items are read without counting,
 // as a view reads them.
@@ -32,8 +67,41 @@ public:
     {
     }
 
-    double cell(const std::string& text) const { return n.LeadingNumber(text); }
-    double field(const TextBox& box) const { return n.LocaleNumber(n.NumberText(n.LeadingNumber(box.text()))); }
+    double cell(const std::string& text) const { return isWhole(text) ? whole(text) : n.LeadingNumber(text); }
+    double field(const TextBox& box) const
+    {
+        const std::string& text = box.text();
+        if (isWhole(text))
+            return whole(text);
+        if (isShortDecimal(text))
+            return n.LeadingNumber(text);
+        return n.LocaleNumber(n.NumberText(n.LeadingNumber(text)));
+    }
+    // At most 15 digits in plain notation, the point or the locale's
+    // separator between them: the refresh cycle's text of it reads back as
+    // the same number.
+    bool isShortDecimal(std::string_view text) const
+    {
+        if (!text.empty() && text[0] == '-')
+            text.remove_prefix(1);
+        const std::string_view decimal = n.locale().decimal;
+        int digits = 0;
+        bool separated = false;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] >= '0' && text[i] <= '9')
+                ++digits;
+            else if (separated)
+                return false;
+            else if (text[i] == '.')
+                separated = true;
+            else if (!decimal.empty() && text.substr(i, decimal.size()) == decimal) {
+                separated = true;
+                i += decimal.size() - 1;
+            } else
+                return false;
+        }
+        return digits > 0 && digits <= 15;
+    }
     bool parallel() const
     {
         return percents.size() == types.size() && sizes.size() == types.size() && units.size() == types.size();
@@ -41,7 +109,11 @@ public:
     std::size_t rows() const { return types.size(); }
     bool fixed(std::size_t i) const { return percents[i].empty(); }
     // Its size cell written by the allocation and reading 0 or below.
-    bool starved(std::size_t i) const { return !fixed(i) && !sizes[i].empty() && cell(sizes[i]) <= 0; }
+    bool starved(std::size_t i) const
+    {
+        const std::string& size = sizes[i];
+        return !fixed(i) && !size.empty() && !atLeastOne(size) && cell(size) <= 0;
+    }
 
     const Norv_main& m;
     const Numbers& n;
@@ -134,7 +206,7 @@ public:
 
 void findQuality(const PlanReader& r, PlanFindings& f)
 {
-    if (r.field(r.m.videoquality) == 0)
+    if (!atLeastOne(r.m.videoquality.text()) && r.field(r.m.videoquality) == 0)
         return; // no figure shown
     Real bytes = 0;
     Real bits = 0;
@@ -145,13 +217,15 @@ void findQuality(const PlanReader& r, PlanFindings& f)
         (r.units[i] == "bytes" ? bytes : bits) += r.cell(r.sizes[i]);
     }
     f.bitrate = videoBitrateOf(bytes, bits, r.field(r.m.lenght));
-    f.width = r.field(r.m.fwidth);
-    f.height = r.field(r.m.fheight);
-    if (f.bitrate <= 0)
+    if (f.bitrate <= 0) {
         f.quality = f.videoRow >= 0 && f.rows[std::size_t(f.videoRow)] != Row::Fine ? Quality::AsVideoRow
                                                                                      : Quality::NoBitrate;
-    else if (f.width <= 0 || f.height <= 0)
-        f.quality = Quality::NoFrame;
+    } else if (!atLeastOne(r.m.fwidth.text()) || !atLeastOne(r.m.fheight.text())) {
+        f.width = r.field(r.m.fwidth);
+        f.height = r.field(r.m.fheight);
+        if (f.width <= 0 || f.height <= 0)
+            f.quality = Quality::NoFrame;
+    }
 }
 
 PlanFindings find(const Norv_main& m)
@@ -233,18 +307,27 @@ PlanWarnings planWarnings(const Norv_main& window)
 {
     const PlanFindings f = readPlanFindings(window);
     PlanWarnings w;
-    w.rows.resize(f.rows.size());
     bool any = f.quality != Quality::Fine;
     for (Row row : f.rows)
         any = any || row != Row::Fine;
     if (!any)
-        return w; // the common case reads no setting
+        return w; // the common case: no row text at all, no setting read
+    w.rows.resize(f.rows.size());
     const Language language =
         settings::italian(window.application().settings()) ? Language::Italian : Language::English;
     const Numbers& n = window.application().numbers();
     try {
-        for (std::size_t i = 0; i < f.rows.size(); ++i)
-            w.rows[i] = rowText(f, f.rows[i], language, n);
+        // Rows of one kind share their text: each is written once.
+        std::string texts[4];
+        bool written[4] = {};
+        for (std::size_t i = 0; i < f.rows.size(); ++i) {
+            const auto kind = std::size_t(f.rows[i]);
+            if (!written[kind]) {
+                texts[kind] = rowText(f, f.rows[i], language, n);
+                written[kind] = true;
+            }
+            w.rows[i] = texts[kind];
+        }
         switch (f.quality) {
         case Quality::AsVideoRow:
             w.quality = w.rows[std::size_t(f.videoRow)];
@@ -259,7 +342,7 @@ PlanWarnings planWarnings(const Norv_main& window)
             break;
         }
     } catch (const RunTimeError&) {
-        return PlanWarnings{std::vector<std::string>(f.rows.size()), {}};
+        return {};
     }
     return w;
 }

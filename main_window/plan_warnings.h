@@ -43,10 +43,10 @@ PlanFindings readPlanFindings(const Norv_main& window);
 // The same as texts in the language shown, "" where there is nothing to say:
 // what the plan text copies, and what the window marks.
 struct PlanWarnings {
-    std::vector<std::string> rows;
+    std::vector<std::string> rows; // one per stream row, or none when nothing is marked
     std::string quality;
 
-    // "" for a row beyond those read.
+    // The warning of a stream row: "" where there is none.
     const std::string& row(int index) const;
 };
 
