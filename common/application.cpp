@@ -116,6 +116,7 @@ void Application::dispatch(const std::function<void()>& action)
     } catch (const std::bad_alloc&) {
         report(RunTimeError(RunTimeError::OutOfMemory));
     }
+    eventEnded.notify();
 }
 
 void Application::report(const RunTimeError& error)

@@ -100,6 +100,9 @@ public:
     Event<Window&> windowCreated;   // after its load step
     Event<Window&> windowDestroyed; // when it is closed
     Event<> ended;                  // the last window closed
+    // A user event has run to its end (a run-time error reported included):
+    // what is derived from the whole state, and only shown, follows here.
+    Event<> eventEnded;
 
 private:
     friend class EventDepth;

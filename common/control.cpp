@@ -36,6 +36,14 @@ void Control::setToolTip(std::string tip)
     notifyView();
 }
 
+void Control::setWarning(std::string warning)
+{
+    if (m_warning == warning)
+        return;
+    m_warning = std::move(warning);
+    notifyView();
+}
+
 void Control::setFocus() { m_window.focus(*this); }
 
 bool Control::hasFocus() const { return m_window.activeControl() == this; }

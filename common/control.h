@@ -36,6 +36,10 @@ public:
     void setBackColor(Color color);
     const std::string& toolTip() const { return m_toolTip; }
     void setToolTip(std::string tip);
+    // Why the value shown cannot be encoded, "" when it can: view state
+    // beside the tool-tip, set without raising any event.
+    const std::string& warning() const { return m_warning; }
+    void setWarning(std::string warning);
 
     // Moves the keyboard focus here from code.
     void setFocus();
@@ -66,6 +70,7 @@ private:
     bool m_enabled = true;
     Color m_backColor = SystemColor::Window;
     std::string m_toolTip;
+    std::string m_warning;
 };
 
 // A control that shows a caption: labels, buttons, frames, option buttons, check boxes.

@@ -72,6 +72,20 @@ void ListBox::setItem(int index, std::string text)
     notifyView();
 }
 
+const std::string& ListBox::itemWarning(int index) const
+{
+    static const std::string none;
+    return index >= 0 && std::size_t(index) < m_warnings.size() ? m_warnings[std::size_t(index)] : none;
+}
+
+void ListBox::setItemWarnings(const std::vector<std::string>& warnings)
+{
+    if (m_warnings == warnings)
+        return; // after most events: nothing copied, nothing redrawn
+    m_warnings = warnings;
+    notifyView();
+}
+
 void ComboBox::addItem(std::string text, int index)
 {
     check(index, true);

@@ -39,6 +39,11 @@ public:
     void removeItem(int index);
     void setItem(int index, std::string text);
 
+    // Per row, why it cannot be encoded ("" where it can, and beyond the
+    // rows given): view state, set without raising any event.
+    const std::string& itemWarning(int index) const;
+    void setItemWarnings(const std::vector<std::string>& warnings);
+
     Handler DblClick;
     Handler MouseDown;
     Handler MouseUp;
@@ -46,6 +51,9 @@ public:
     void userDblClick() { userEvent(DblClick); }
     void userMouseDown() { userEvent(MouseDown); }
     void userMouseUp() { userEvent(MouseUp); }
+
+private:
+    std::vector<std::string> m_warnings;
 };
 
 // A drop-down list without free text; its text is that of the selected entry.

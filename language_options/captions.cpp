@@ -68,6 +68,26 @@ constexpr const char* kInputWords[][2] = {
     {"dimensione",  "size"},
     {"unit\u00E0",  "unit"},
 };
+
+// Indexed by PlanWarningText.
+constexpr const char* kPlanWarnings[][2] = {
+    {"Non codificabile: lo spazio su disco \u00E8 insufficiente di %1 bytes; gli stream fissi e "
+     "l'overhead del container da soli richiedono %2 bytes.",
+     "Cannot be encoded: the disk space is %1 bytes too small; the fixed streams and the container "
+     "overhead alone need %2 bytes."},
+    {"Non codificabile: gli stream fissi e l'overhead del container occupano %1 dei %2 bytes di spazio "
+     "su disco e non lasciano nulla a questo stream.",
+     "Cannot be encoded: the fixed streams and the container overhead take %1 of the %2 bytes of disk "
+     "space and leave nothing for this stream."},
+    {"Non ancora ripartito: lo spazio su disco di %1 bytes ora basta agli stream fissi e all'overhead "
+     "del container (%2 bytes); un doppio clic sulla lista degli stream ripartisce il resto.",
+     "Not shared out yet: the disk space of %1 bytes now holds the fixed streams and the container "
+     "overhead (%2 bytes); a double-click on the stream list shares out the rest."},
+    {"Non codificabile: il bitrate video alla base di questo valore \u00E8 %1 bit/s.",
+     "Cannot be encoded: the video bitrate behind this figure is %1 bit/s."},
+    {"Non codificabile: la dimensione del fotogramma alla base di questo valore \u00E8 %1 x %2 pixel.",
+     "Cannot be encoded: the frame size behind this figure is %1 x %2 pixels."},
+};
 // clang-format on
 
 // Writes the texts in table order. A window is looked up when its rows
@@ -145,6 +165,11 @@ const char* captionOf(std::string_view window, std::string_view control, Languag
 const char* partWord(InputPart part, Language language)
 {
     return kInputWords[int(part)][language == Language::Italian ? 0 : 1];
+}
+
+const char* planWarningText(PlanWarningText text, Language language)
+{
+    return kPlanWarnings[int(text)][language == Language::Italian ? 0 : 1];
 }
 
 void applyCaptions(Window& window, Language language)

@@ -44,6 +44,13 @@ const char* captionOf(std::string_view window, std::string_view control, Languag
 enum class InputPart { Width, Height, Slider, Codec, Percent, Size, Unit };
 const char* partWord(InputPart part, Language language);
 
+// The warnings of a plan that cannot be encoded, with %1, %2 and %3 where
+// the numbers go: a stream row with no bitrate left (the disk space too
+// small, taken whole, or raised since the last sharing out), and a quality
+// figure with no bitrate or no frame behind it.
+enum class PlanWarningText { TooSmall, NothingLeft, NotSharedOut, NoBitrate, NoFrame };
+const char* planWarningText(PlanWarningText text, Language language);
+
 // Writes every text of the table in one language, into each window named
 // (creating it, hidden, where it does not exist yet), then the helpers'
 // texts into the windows that exist; the drop-down lists are emptied and

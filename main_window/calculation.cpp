@@ -5,7 +5,6 @@
 #include "common/application.h"
 #include "language_options/settings.h"
 
-#include <optional>
 
 namespace norv {
 
@@ -51,7 +50,11 @@ double Calculation::VideoBitrate()
         else
             bits += size;
     }
-    const double length = LocaleNumber(m.lenght.text());
+    return videoBitrateOf(bytes, bits, LocaleNumber(m.lenght.text()));
+}
+
+double videoBitrateOf(Real bytes, Real bits, double length)
+{
     if (length > 0) {
         // Whole bits per second: both operands rounded half to even and the
         // quotient truncated, on 64 bits so that large files still divide;
@@ -69,16 +72,21 @@ MaybeNumber Calculation::ContainerOverhead()
     if (!settings::overheadOn(m_app.settings()))
         return {};
     const Norv_main& m = m_main;
-    std::optional<Real> overhead;
     const std::string container = m.containerselector.text();
-    if (container == "AVI") {
-        // 24.5 bytes a frame plus 2955.008, in this order of operations.
-        const Real frames = Real(LocaleNumber(m.lenght.text())) * LocaleNumber(m.framerate.text());
-        overhead = (frames * 0.19140625 + 23.086) / 8 * 1024;
-    } else if (container == "OGM") {
-        overhead = Real(LocaleNumber(m.diskspace.text())) * 0.011;
-    }
-    return Floor(overhead.value_or(0).value());
+    if (container == "AVI")
+        return aviOverhead(LocaleNumber(m.lenght.text()), LocaleNumber(m.framerate.text()));
+    if (container == "OGM")
+        return ogmOverhead(LocaleNumber(m.diskspace.text()));
+    return 0.0;
 }
+
+// 24.5 bytes a frame plus 2955.008, in this order of operations.
+double aviOverhead(Real length, Real frameRate)
+{
+    const Real frames = length * frameRate;
+    return Floor(((frames * 0.19140625 + 23.086) / 8 * 1024).value());
+}
+
+double ogmOverhead(Real diskSpace) { return Floor((diskSpace * 0.011).value()); }
 
 } // namespace norv

@@ -4,6 +4,7 @@
 // a frame rate from the list is typed in one edit; the plan and its command
 // lines go to the clipboard.
 #include "norv_main.h"
+#include "plan_warnings.h"
 
 #include "common/application.h"
 #include "language_options/captions.h"
@@ -74,9 +75,13 @@ planning::PlanSnapshot Norv_main::planSnapshot() const
     p.fheight = {Label10.caption(), fheight.text()};
     p.videoquality = {Label8.caption(), videoquality.text()};
     p.streamsLabel = Label7.caption();
+    // The marks the window shows go with the text, so a pasted plan that
+    // cannot be encoded says so too.
+    const PlanWarnings warnings = planWarnings(*this);
+    p.qualityWarning = warnings.quality;
     for (std::size_t i = 0; i < streamlist.items().size(); ++i)
         p.rows.push_back({streamlist.items()[i], streampercentual.items().at(i), streamdimension.items().at(i),
-                          dimensiontype.items().at(i), {}});
+                          dimensiontype.items().at(i), warnings.row(int(i))});
     return p;
 }
 

@@ -168,6 +168,9 @@ public:
     void copycommands_Click();
     // The window as the plan's text shows it, in the language shown.
     planning::PlanSnapshot planSnapshot() const;
+    // Marks the rows and the quality figure that cannot be encoded, in the
+    // language shown (plan_warnings.h); the program runs it after each event.
+    void refreshWarnings();
 
 private:
     void connectTopFields();

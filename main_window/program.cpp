@@ -44,6 +44,11 @@ void Start(Application& app)
         if (auto* main = app.find<Norv_main>())
             main->ReportRunTimeError();
     };
+    // The marks follow every change: each event ends with them brought up to date.
+    app.eventEnded.subscribe([&app] {
+        if (auto* main = app.find<Norv_main>())
+            main->refreshWarnings();
+    });
     app.dispatch([&app] { app.form<Norv_main>(); });
 }
 

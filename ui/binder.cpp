@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "binder.h"
+#include "warning_marks.h"
 
 #include "common/application.h"
 #include "common/list_box.h"
@@ -48,8 +49,12 @@ void syncCommon(QWidget* widget, const Control& control, std::initializer_list<Q
 {
     if (widget->isEnabled() != control.enabled())
         widget->setEnabled(control.enabled());
-    if (widget->toolTip() != q(control.toolTip()))
-        widget->setToolTip(q(control.toolTip()));
+    // A warning shows beside the control's own tool-tip, never instead of it.
+    QString tip = q(control.toolTip());
+    if (!control.warning().empty())
+        tip += (tip.isEmpty() ? "" : "\n") + q(control.warning());
+    if (widget->toolTip() != tip)
+        widget->setToolTip(tip);
     if (roles.size() == 0)
         return;
     const QColor color = qcolor(control.backColor(), QApplication::palette(widget));
@@ -238,6 +243,7 @@ QLineEdit* Binder::bind(TextBox& box, QWidget* parent, QRect rect)
         const QSignalBlocker blocker(edit);
         syncText(edit, q(box.text()));
         syncCommon(edit, box, {QPalette::Base});
+        markField(edit, box);
     });
     // Changed, not edited: a screen reader (or voice input) sets the text
     // without editing it. The binder's own writes are blocked.
@@ -342,7 +348,8 @@ QListWidget* Binder::bind(ListBox& list, QWidget* parent, QRect rect)
     widget->setFrameStyle(QFrame::Box | QFrame::Plain);
     showFocus(widget, false);
     auto shown = std::make_shared<std::vector<std::string>>();
-    attach(list, widget, [widget, &list, shown] {
+    auto marks = std::make_shared<ItemMarks>();
+    attach(list, widget, [widget, &list, shown, marks] {
         const QSignalBlocker blocker(widget);
         const QSignalBlocker selection(widget->selectionModel());
         syncItems(widget, list.items(), *shown);
@@ -357,6 +364,7 @@ QListWidget* Binder::bind(ListBox& list, QWidget* parent, QRect rect)
             }
         }
         syncCommon(widget, list, {QPalette::Base});
+        markItems(widget, list, *marks);
     });
     connect(widget, &QListWidget::itemSelectionChanged, this, [this, widget, &list] {
         fromUser(widget, [&] { list.userSelect(selectedRow(widget)); });

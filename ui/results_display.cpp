@@ -27,7 +27,10 @@ void announceRows(QListWidget* types, Norv_main& m)
             for (const ListBox* column : columns)
                 if (row < column->listCount() && !column->items()[std::size_t(row)].empty())
                     cells << QString::fromStdString(column->items()[std::size_t(row)]);
-            const QString text = cells.join(QLatin1Char(' '));
+            QString text = cells.join(QLatin1Char(' '));
+            // A row that cannot be encoded is announced with the reason.
+            if (const std::string& warning = columns[0]->itemWarning(row); !warning.empty())
+                text += QStringLiteral(". ") + QString::fromStdString(warning);
             QListWidgetItem* item = list->item(row);
             if (item->data(Qt::AccessibleTextRole).toString() != text)
                 item->setData(Qt::AccessibleTextRole, text);

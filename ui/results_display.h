@@ -15,7 +15,8 @@ namespace norv::ui {
 void drawReadable(QWidget* result);
 
 // The stream rows as a screen reader meets them: the type column takes the
-// focus, and each of its rows is announced whole, type, share, size and unit.
+// focus, and each of its rows is announced whole, type, share, size and unit,
+// and why it cannot be encoded where it cannot.
 void announceRows(QListWidget* types, Norv_main& model);
 
 } // namespace norv::ui

@@ -7,7 +7,8 @@ it is opened (buttons pressed through their accessible actions, keys typed
 as a user types them), and checks: every control has its role and a name
 in the shown language; the options are option buttons; the pictures are
 named; a text written through the bus reaches the calculation; the computed
-bitrate of the video stream can be reached and is read with its row; the
+bitrate of the video stream can be reached and is read with its row, and
+with the reason when the disk space cannot hold the plan; the
 error window is an alert whose message is announced.
 
 Usage: screen_reader_walk.py path/to/norv English|Italiano
@@ -71,6 +72,9 @@ NAMED_ROLES = {"push button", "text", "slider", "combo box", "list", "radio butt
                "label", "panel", "dialog", "frame", "alert"}
 REFUSED = "Numero massimo di flussi video consentiti: 1"
 NOT_A_NUMBER = {"English": "This is not a number in your notation.", "Italiano": "Questo non è un numero nella tua notazione."}
+# How a row that cannot be encoded begins, with the shortfall of the walk's plan.
+TOO_SMALL = {"English": "Cannot be encoded: the disk space is 85400000 bytes too small;",
+             "Italiano": "Non codificabile: lo spazio su disco è insufficiente di 85400000 bytes;"}
 
 failures = []
 
@@ -264,6 +268,27 @@ def walk(norv, language, config):
         diskspace = find(main_window, "text", words["main"][0][1]).queryText()
         check(wait_for(lambda: diskspace.getText(0, -1) == "700000000"),
               "700 MB in the disk space: %r" % diskspace.getText(0, -1))
+
+        # Audio of 128000 bit/s over the 5400 s need 86400000 bytes: with a
+        # disk space of 1000000 shared out again, the video row is read with
+        # the reason it cannot be encoded and by how much.
+        press(find(main_window, "push button", words["main"][7][1]))
+        dialog = find(app, "dialog", words["dialog"][0][1])
+        find(dialog, "text", words["dialog"][1][1]).queryEditableText().setTextContents("128000")
+        pump(0.3)
+        press(find(dialog, "push button", words["dialog"][5][1]))
+        find(main_window, "text", words["main"][0][1]).queryEditableText().setTextContents("1000000")
+        activate("Norv2")
+        for _ in range(20):
+            if focused(streams):
+                break
+            keys("Tab")
+            wait_for(lambda: focused(streams), 0.5)
+        keys("Return")
+        row = find(streams, "list item", None)
+        check(row is not None and re.fullmatch(r"Video 100% -[1-9][0-9]* bit/s\. " + re.escape(TOO_SMALL[language]) + r".*",
+                                               row.name or "") is not None,
+              "the starved video row read with its warning: %r" % (row.name if row else None))
 
         press(find(main_window, "push button", words["options"][0][1]))
         expect_window(find(app, "dialog", words["options"][0][1]), "options", language)

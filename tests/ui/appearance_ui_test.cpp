@@ -112,8 +112,9 @@ void expectWindowWholeAndUncluttered(QWidget* window)
         }
         // Nothing drawn over another.
         for (QWidget* other : named) {
-            if (other < w && !w->isAncestorOf(other) && !other->isAncestorOf(w))
+            if (other < w && !w->isAncestorOf(other) && !other->isAncestorOf(w)) {
                 EXPECT_FALSE(drawn.intersects(drawnRect(other))) << nameOf(w) << " covers " << nameOf(other);
+            }
         }
     }
 }
@@ -188,13 +189,13 @@ double contrast(QColor a, QColor b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-// The text's contrast in the widget's area of the screenshot of the
-// controls: its most common colour is the background, the pixel farthest
-// from it the text.
-double textContrast(const QImage& shot, QWidget* w)
+// The text's contrast in an area (in the coordinates of the controls) of
+// the screenshot of the controls: its most common colour is the background,
+// the pixel farthest from it the text, whose colour goes to ink.
+double textContrast(const QImage& shot, QRect place, QColor* ink = nullptr)
 {
     const qreal ratio = shot.devicePixelRatio();
-    const QRect area = QRectF(QPointF(w->pos()) * ratio, QSizeF(w->size()) * ratio).toRect().adjusted(3, 3, -3, -3);
+    const QRect area = QRectF(QPointF(place.topLeft()) * ratio, QSizeF(place.size()) * ratio).toRect();
     std::map<QRgb, int> counts;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
@@ -203,9 +204,19 @@ double textContrast(const QImage& shot, QWidget* w)
                                   return a.second < b.second;
                               })->first;
     double best = 1;
-    for (const auto& [rgb, count] : counts)
-        best = std::max(best, contrast(QColor(rgb), background));
+    for (const auto& [rgb, count] : counts) {
+        if (contrast(QColor(rgb), background) > best) {
+            best = contrast(QColor(rgb), background);
+            if (ink)
+                *ink = QColor(rgb);
+        }
+    }
     return best;
+}
+
+double textContrast(const QImage& shot, QWidget* w)
+{
+    return textContrast(shot, QRect(w->pos(), w->size()).adjusted(3, 3, -3, -3));
 }
 
 QPalette darkPalette()
@@ -248,6 +259,39 @@ TEST_P(ResultsContrast, TheDisplayOnlyResultsAreReadable)
         // palette differs from the disabled fields' own.
         EXPECT_EQ(field("properror")->palette().color(QPalette::Disabled, QPalette::Base),
                   QApplication::palette("QMenu").color(QPalette::Window));
+    }
+    QApplication::setPalette(standard);
+}
+
+// A plan that cannot be encoded: the video row of each column and the
+// quality figure, disabled all, in the warning colour and still readable.
+TEST_P(ResultsContrast, TheWarningColourIsReadable)
+{
+    const QPalette standard = QApplication::palette();
+    if (GetParam())
+        QApplication::setPalette(darkPalette());
+    {
+        UiNorv norv;
+        norv.model().appendStreamRow("Video", "100%", "", "");
+        norv.model().appendStreamRow("Audio", "", "128000", "bit/s");
+        type("diskspace", "*900000");
+        type("lenght", "*60");
+        ASSERT_TRUE(tabTo("streamlist"));
+        press(Qt::Key_Return);
+        type("lenght", "*60"); // shows the figure of what the video got
+        ASSERT_FALSE(field("videoquality")->accessibleDescription().isEmpty());
+        const QImage shot = field("videoquality")->parentWidget()->grab().toImage();
+        for (const char* name : {"streamlist", "streampercentual", "streamdimension", "dimensiontype", "videoquality"}) {
+            QWidget* result = UiNorv::widget("Norv_main", name);
+            QRect place(result->pos(), result->size());
+            if (auto* list = qobject_cast<QListWidget*>(result))
+                place = list->visualItemRect(list->item(0)).translated(list->viewport()->mapTo(list->parentWidget(), QPoint()));
+            QColor ink;
+            const double ratio = textContrast(shot, place.adjusted(3, 3, -3, -3), &ink);
+            RecordProperty(std::string("warning_") + name, QString::number(ratio, 'f', 2).toStdString());
+            EXPECT_GE(ratio, 4.5) << name;
+            EXPECT_GT(ink.red(), ink.green() + 40) << name << " is not in the warning colour: " << ink.name().toStdString();
+        }
     }
     QApplication::setPalette(standard);
 }
