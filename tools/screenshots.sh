@@ -91,6 +91,13 @@ run() { # lang stored-language locale dialog-title options-title error-title siz
     shot "$helper" second-try
     keys "$helper" Escape
 
+    # A disk space too small for the audio alone: shared out again, the
+    # video row gets a negative bitrate and is marked.
+    click "$main" 1440 120 1335 285
+    typed "$main" 10000000
+    click "$main" 2880 360 855 240 2
+    shot "$main" plan-warning
+
     click "$main" 120 2760 1335 255
     shot "$(window "^$5\$")" options
 
