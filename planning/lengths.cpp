@@ -43,12 +43,10 @@ Result<double> clockSeconds(std::string_view text, const NumberLocale& locale)
 
     double seconds = 0.0;
     for (std::size_t i = 0; i < parts.size(); ++i) {
-        const Result<double> part = readNumber(parts[i], locale);
+        const Result<double> part = readNonNegative(parts[i], locale);
         if (!part)
             return part.error() == InputError::Empty ? InputError::BadClock : part.error();
         const bool last = i + 1 == parts.size();
-        if (*part < 0.0)
-            return InputError::Negative;
         if (!last && *part != std::floor(*part))
             return InputError::BadClock;
         if (i > 0 && *part >= 60.0)
@@ -61,11 +59,9 @@ Result<double> clockSeconds(std::string_view text, const NumberLocale& locale)
 Result<double> framesSeconds(std::string_view frames, std::string_view frameRate,
                              const NumberLocale& locale)
 {
-    const Result<double> count = readNumber(frames, locale);
+    const Result<double> count = readNonNegative(frames, locale);
     if (!count)
         return count.error();
-    if (*count < 0.0)
-        return InputError::Negative;
     if (*count != std::floor(*count))
         return InputError::NotWholeFrames;
     const Result<double> rate = readNumber(frameRate, locale);

@@ -19,6 +19,14 @@ Result<double> readNumber(std::string_view text, const NumberLocale& locale)
     }
 }
 
+Result<double> readNonNegative(std::string_view text, const NumberLocale& locale)
+{
+    const Result<double> number = readNumber(text, locale);
+    if (number && *number < 0.0)
+        return InputError::Negative;
+    return number;
+}
+
 double wholeDown(double value)
 {
     const double nearest = std::round(value);

@@ -14,6 +14,9 @@ namespace norv::planning {
 // TooLarge beyond the double range.
 Result<double> readNumber(std::string_view text, const NumberLocale& locale);
 
+// The same, refusing a number below 0 as Negative: sizes, clock parts, frames.
+Result<double> readNonNegative(std::string_view text, const NumberLocale& locale);
+
 // A product of decimals that the user meant whole (0.3 kB, 4.35 GB) can land
 // a few units of the last place below it in binary; it counts as that whole
 // number. Otherwise the fraction is dropped: a target must not be exceeded.

@@ -32,11 +32,9 @@ Result<std::int64_t> lessMargin(double bytes, std::string_view margin, const Num
 Result<std::int64_t> sizeInBytes(std::string_view number, SizeUnit unit, std::string_view margin,
                                  const NumberLocale& locale)
 {
-    const Result<double> value = readNumber(number, locale);
+    const Result<double> value = readNonNegative(number, locale);
     if (!value)
         return value.error();
-    if (*value < 0.0)
-        return InputError::Negative;
     // Beyond the double range the product is infinite, and so too large.
     return lessMargin(*value * kSizeUnits.at(std::size_t(unit)).bytes, margin, locale);
 }
