@@ -28,6 +28,8 @@ protected:
     }
 };
 
+using E = InputError;
+
 // What a row expects when the helper refuses, beside the texts it gives otherwise.
 std::string refused(InputError error) { return "refused " + std::to_string(int(error)); }
 
@@ -43,7 +45,6 @@ std::string typed(const Result<std::int64_t>& bytes) { return shown(bytes, bytes
 
 TEST_P(Sizes, ANumberInAUnitLessTheMarginGivesWholeBytesOrARefusal)
 {
-    using E = InputError;
     using U = SizeUnit;
     // number, unit, margin (in the point notation), what `diskspace` gets
     const std::tuple<const char*, SizeUnit, const char*, std::string> rows[] = {
@@ -78,7 +79,7 @@ TEST_P(Sizes, DiscsHoldTheirSmallestRecordableFormat)
     for (const auto& [disc, bytes] : rows)
         EXPECT_EQ(typed(discInBytes(disc, "", locale())), bytes) << int(disc);
     EXPECT_EQ(typed(discInBytes(Disc::DvdSingleLayer, local("10"), locale())), "4230335692");
-    EXPECT_EQ(typed(discInBytes(Disc::Cd700, "x", locale())), refused(InputError::BadMargin));
+    EXPECT_EQ(typed(discInBytes(Disc::Cd700, "x", locale())), refused(E::BadMargin));
 }
 
 TEST(Messages, EveryRefusalSaysWhatIsWrongInBothLanguages)
@@ -100,7 +101,6 @@ protected:
 
 TEST_P(Lengths, ClockReadingsGiveSecondsOrARefusal)
 {
-    using E = InputError;
     const std::pair<const char*, std::string> rows[] = {
         {"1:30:00", "5400"}, {"90:00", "5400"}, {"5400", "5400"}, {" 1 : 30 : 00 ", "5400"},
         {"1:02:03.25", "3723.25"}, {"0:59:59.999", "3599.999"}, {"1,000:00:00", "3600000"},
@@ -119,7 +119,6 @@ TEST_P(Lengths, ClockReadingsGiveSecondsOrARefusal)
 
 TEST_P(Lengths, FramesAtTheFrameRateGiveSecondsOrARefusal)
 {
-    using E = InputError;
     const std::string ntsc = frameRateText(kFrameRates[0], locale()); // 24000/1001
     EXPECT_EQ(typed(framesSeconds("24000", ntsc, locale())), "1001");
     const std::tuple<const char*, const char*, std::string> rows[] = {
@@ -158,7 +157,6 @@ class SecondTries : public InBothNotations {};
 // difference, percent of the plan and target, or the refusal.
 TEST_P(SecondTries, AFileOverThePlanGivesATargetAsFarUnder)
 {
-    using E = InputError;
     const std::tuple<const char*, std::int64_t, std::string> rows[] = {
         {"700000000", 714000000, "14000000 2 686000000"},
         {"700000000", 686000000, "-14000000 -2 714000000"},

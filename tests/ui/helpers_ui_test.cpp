@@ -154,8 +154,12 @@ TEST(Helpers, SecondTryAndThePlanFromTheStreamListsMenu)
     paste(field("lenght"), "60");
     m.appendStreamRow("Video", "100%", "", "");
     m.appendStreamRow("Audio", "", "128000", "bit/s");
-    column("streamlist")->setFocus(Qt::TabFocusReason);
-    press(Qt::Key_Return);
+    const auto shareOut = [] {
+        activate(UiNorv::window("Norv_main"));
+        column("streamlist")->setFocus(Qt::TabFocusReason);
+        press(Qt::Key_Return);
+    };
+    shareOut();
     EXPECT_EQ(column("streamdimension")->item(0)->text(), "93205333");
 
     // Action: the second try from the list's menu, a file 2% over.
@@ -166,9 +170,7 @@ TEST(Helpers, SecondTryAndThePlanFromTheStreamListsMenu)
     press(Qt::Key_Return);
     // Expected: the target 2% under; Enter on the list plans the lower bitrate.
     EXPECT_EQ(field("diskspace")->text(), "686000000");
-    activate(UiNorv::window("Norv_main"));
-    column("streamlist")->setFocus(Qt::TabFocusReason);
-    press(Qt::Key_Return);
+    shareOut();
     EXPECT_EQ(column("streamdimension")->item(0)->text(), "91338666");
 
     // Action: the plan copied from the list's menu; the command lines by shortcut.
@@ -189,14 +191,12 @@ TEST(Helpers, ShortcutsLeaveTheToolkitsEditingKeysAndTheDoubleClickKeysAlone)
     QList<QKeySequence> taken = {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)};
     for (int key = QKeySequence::HelpContents; key <= QKeySequence::Backspace; ++key)
         taken << QKeySequence::keyBindings(QKeySequence::StandardKey(key));
-    int shortcuts = 0;
-    for (QAction* action : UiNorv::window("Norv_main")->actions()) {
-        ASSERT_FALSE(action->shortcut().isEmpty()) << action->objectName().toStdString();
-        EXPECT_FALSE(taken.contains(action->shortcut())) << action->shortcut().toString().toStdString();
+    const QList<QAction*> actions = UiNorv::window("Norv_main")->actions();
+    EXPECT_EQ(actions.size(), 5);
+    for (QAction* action : actions) {
+        EXPECT_FALSE(action->shortcut().isEmpty() || taken.contains(action->shortcut())) << action->objectName().toStdString();
         taken << action->shortcut();
-        ++shortcuts;
     }
-    EXPECT_EQ(shortcuts, 5);
 }
 
 } // namespace
