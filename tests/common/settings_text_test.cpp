@@ -26,6 +26,7 @@ TEST(SettingsText, ReadsTheLastValueOfTheKeyInItsSection)
         {"[Options]\nLanguage=\n", ""},
         {"[Options]\nLanguage=English\n[Other]\nLanguage=x\n[Options]\nLanguage=Italiano\n", "Italiano"},
         {"[Options]\nLanguage=@@Italiano\n", "@Italiano"},
+        {"no equals sign\n=\n[[[\n[Options]\nLanguage=Italiano\n]]]\n=orphan\n", "Italiano"}, // broken lines around
         // Serialised objects stay as written: they match no value Norv accepts.
         {"[Options]\nLanguage=@ByteArray(Italiano)\n", "@ByteArray(Italiano)"},
         {"[Options]\nLanguage=\"@Variant(\\0\\0\\0\\t)\"\n", "\"@Variant(\\0\\0\\0\\t)\""},

@@ -46,12 +46,10 @@ void expectLanguage(Application& app, Language language, const char* after)
     }
     // The list of stream types shows the entries filled in again in the language.
     auto* types = UiNorv::widget<QComboBox>("AddStream", "streamtype");
-    QStringList held;
-    for (const std::string& item : app.form<AddStream>().streamtype.items())
-        held << QString::fromStdString(item);
-    EXPECT_EQ(held.size(), 3) << after;
-    for (int i = 0; i < types->count() || i < held.size(); ++i)
-        EXPECT_EQ(types->itemText(i), held.value(i)) << after;
+    std::vector<std::string> shown;
+    for (int i = 0; i < types->count(); ++i)
+        shown.push_back(types->itemText(i).toStdString());
+    EXPECT_EQ(shown, app.form<AddStream>().streamtype.items()) << after;
 }
 
 TEST(LanguageUi, SwitchRewritesCaptionsAndNamesInEveryWindow)

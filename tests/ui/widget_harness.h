@@ -167,12 +167,6 @@ inline bool tabTo(const QString& name, Qt::KeyboardModifiers modifiers = {})
 // Every field, slider and list of the main window shows what its model holds.
 inline void expectMainShowsModel(const Norv_main& m, const char* after)
 {
-    const auto texts = [](const std::vector<std::string>& items) {
-        QStringList out;
-        for (const std::string& item : items)
-            out << QString::fromStdString(item);
-        return out;
-    };
     for (Control* control : m.controls()) {
         const char* name = control->name().c_str();
         if (const auto* box = dynamic_cast<const TextBox*>(control)) {
@@ -181,10 +175,10 @@ inline void expectMainShowsModel(const Norv_main& m, const char* after)
             EXPECT_EQ(std::tuple(slider(name)->minimum(), slider(name)->maximum(), slider(name)->value()),
                       std::tuple(s->min(), s->max(), s->value())) << name << " after " << after;
         } else if (const auto* list = dynamic_cast<const ListBox*>(control)) {
-            QStringList shown;
+            std::vector<std::string> shown;
             for (int i = 0; i < column(name)->count(); ++i)
-                shown << column(name)->item(i)->text();
-            EXPECT_EQ(shown, texts(list->items())) << name << " after " << after;
+                shown.push_back(column(name)->item(i)->text().toStdString());
+            EXPECT_EQ(shown, list->items()) << name << " after " << after;
         }
         if (const auto* item = dynamic_cast<const MenuItem*>(control)) {
             const auto* action = UiNorv::window("Norv_main")->findChild<QAction*>(QLatin1String(name));
